@@ -1,0 +1,9 @@
+#include "app/all_screens.h"
+
+#include "core/core_screens.h"
+
+namespace vermona {
+
+void registerAllScreens(Game &game) { registerCoreScreens(game); }
+
+} // namespace vermona

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace vermona {
+
+class Game;
+
+// Every screen the game has, registered by id.
+void registerAllScreens(Game &game);
+
+} // namespace vermona

@@ -1,0 +1,14 @@
+#include "core/core_screens.h"
+
+#include "core/game.h"
+
+namespace vermona {
+
+void registerCoreScreens(Game &game) {
+    game.registerScreen("Form1", makeTitleScreen);
+    game.registerScreen("Form2", makeHeroSetupScreen);
+    game.registerScreen("Form3", makeMainMenuScreen);
+    game.registerScreen("Form10", makeElementScreen);
+}
+
+} // namespace vermona

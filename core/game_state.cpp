@@ -1,0 +1,99 @@
+#include "core/game_state.h"
+
+#include <array>
+#include <utility>
+
+namespace vermona {
+
+namespace {
+
+struct NumberField {
+    std::string_view name;
+    Var GameState::*member;
+};
+
+// Keep in declaration order; the script host and tests address variables by
+// these names.
+constexpr std::array kNumbers{
+    NumberField{"strength", &GameState::strength},
+    NumberField{"defense", &GameState::defense},
+    NumberField{"speed", &GameState::speed},
+    NumberField{"stamina", &GameState::stamina},
+    NumberField{"intellect", &GameState::intellect},
+    NumberField{"magicPower", &GameState::magicPower},
+    NumberField{"setupPoints", &GameState::setupPoints},
+    NumberField{"fatigue", &GameState::fatigue},
+    NumberField{"money", &GameState::money},
+    NumberField{"week", &GameState::week},
+    NumberField{"month", &GameState::month},
+    NumberField{"year", &GameState::year},
+    NumberField{"weekRoll", &GameState::weekRoll},
+    NumberField{"fireMagicLevel", &GameState::fireMagicLevel},
+    NumberField{"waterMagicLevel", &GameState::waterMagicLevel},
+    NumberField{"thunderMagicLevel", &GameState::thunderMagicLevel},
+    NumberField{"neutralMagicLevel", &GameState::neutralMagicLevel},
+    NumberField{"healMagicLevel", &GameState::healMagicLevel},
+    NumberField{"cureMagicLevel", &GameState::cureMagicLevel},
+    NumberField{"powerMagicLevel", &GameState::powerMagicLevel},
+    NumberField{"guardMagicLevel", &GameState::guardMagicLevel},
+    NumberField{"speedMagicLevel", &GameState::speedMagicLevel},
+    NumberField{"element", &GameState::element},
+    NumberField{"answer", &GameState::answer},
+    NumberField{"shopMode", &GameState::shopMode},
+    NumberField{"ownsWoodShield", &GameState::ownsWoodShield},
+    NumberField{"ownsIronShield", &GameState::ownsIronShield},
+    NumberField{"ownsSteelShield", &GameState::ownsSteelShield},
+    NumberField{"equipKind", &GameState::equipKind},
+    NumberField{"equipStep", &GameState::equipStep},
+    NumberField{"equipChoice", &GameState::equipChoice},
+    NumberField{"ownsKnife", &GameState::ownsKnife},
+    NumberField{"ownsSword", &GameState::ownsSword},
+    NumberField{"herbs", &GameState::herbs},
+    NumberField{"msgStyle", &GameState::msgStyle},
+    NumberField{"itemListFromEntry", &GameState::itemListFromEntry},
+    NumberField{"weaponAttack", &GameState::weaponAttack},
+    NumberField{"shieldDefense", &GameState::shieldDefense},
+    NumberField{"daysToTournament", &GameState::daysToTournament},
+    NumberField{"entrants", &GameState::entrants},
+    NumberField{"matchRound", &GameState::matchRound},
+    NumberField{"saveSpare1", &GameState::saveSpare1},
+    NumberField{"saveSpare2", &GameState::saveSpare2},
+};
+
+struct TextField {
+    std::string_view name;
+    TextVar GameState::*member;
+};
+
+constexpr std::array kTexts{
+    TextField{"msgText", &GameState::msgText},
+    TextField{"msgTitle", &GameState::msgTitle},
+};
+
+} // namespace
+
+Var *GameState::number(std::string_view name, int index) {
+    if (index >= 0) {
+        return nullptr;
+    }
+    for (const auto &f : kNumbers) {
+        if (f.name == name) {
+            return &(this->*f.member);
+        }
+    }
+    return nullptr;
+}
+
+TextVar *GameState::text(std::string_view name, int index) {
+    if (index >= 0) {
+        return nullptr;
+    }
+    for (const auto &f : kTexts) {
+        if (f.name == name) {
+            return &(this->*f.member);
+        }
+    }
+    return nullptr;
+}
+
+} // namespace vermona

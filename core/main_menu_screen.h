@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/game_state.h"
+
+#include <string>
+
+namespace vermona {
+
+// Name of an element as the menu shows it; empty for anything else.
+std::string elementName(Var::Int element);
+
+} // namespace vermona

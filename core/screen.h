@@ -1,0 +1,142 @@
+#pragma once
+
+#include "core/game_state.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vermona {
+
+class Game;
+class Screen;
+
+using Rgb = std::uint32_t; // 0xRRGGBB
+
+// The design's font names; the front end maps them to installed fonts.
+inline constexpr const char *kGothic = "ＭＳ Ｐゴシック";
+inline constexpr const char *kMincho = "ＭＳ Ｐ明朝";
+inline constexpr const char *kReisho = "麗流隷書";
+
+struct Font {
+    std::string face = kGothic;
+    double points = 9;
+    bool bold = false;
+};
+
+enum class ControlKind { Button, Label, Line, Picture, Timer, Movie };
+enum class Align { Left, Center, Right };
+
+// One control of a screen with its design-time properties. Positions and
+// sizes are twips inside the client area. Only caption and visibility change
+// at run time; their setters tell the observers.
+class Control {
+public:
+    Control(Screen &owner, ControlKind kind, std::string name, int index);
+    Control(const Control &) = delete;
+    Control &operator=(const Control &) = delete;
+
+    [[nodiscard]] Screen &owner() const { return owner_; }
+    [[nodiscard]] ControlKind kind() const { return kind_; }
+    [[nodiscard]] const std::string &name() const { return name_; }
+    [[nodiscard]] int index() const { return index_; } // -1 unless in a control array
+    [[nodiscard]] std::string qualifiedName() const;   // Form3.Label4 or Form14.Label4(0)
+
+    [[nodiscard]] const std::string &caption() const { return caption_; }
+    void setCaption(std::string text);
+    [[nodiscard]] bool visible() const { return visible_; }
+    void setVisible(bool visible);
+
+    // Design-time properties, set while the screen is built.
+    int left = 0, top = 0, width = 0, height = 0; // lines: from (left, top) to (x2, y2)
+    int x2 = 0, y2 = 0;
+    std::optional<Rgb> background; // unset: the system's look (plain button)
+    Rgb foreground = 0x000000;
+    Font font;
+    Align align = Align::Left;
+    bool autoSize = false;    // label grows and shrinks with its caption
+    bool transparent = false; // label shows the screen's background
+    std::string file;         // picture or movie file
+    int interval = 0;         // timer, milliseconds
+    bool enabled = true;      // timer
+
+    std::function<void()> onClick; // also the timer's handler
+
+private:
+    Screen &owner_;
+    ControlKind kind_;
+    std::string name_;
+    int index_;
+    std::string caption_;
+    bool visible_ = true;
+
+    friend class Screen;
+};
+
+struct MenuEntry {
+    std::string name;
+    std::string caption;
+    std::function<void()> onClick; // unset for an entry that only opens its children
+    std::vector<MenuEntry> children;
+};
+
+// A screen: a window with its controls, built at creation from its design and
+// destroyed on close. Subclasses declare their controls as members named as
+// designed and their handlers as methods.
+class Screen {
+public:
+    Screen(Game &game, std::string id, std::string caption, int clientWidth, int clientHeight,
+           Rgb background);
+    virtual ~Screen() = default;
+    Screen(const Screen &) = delete;
+    Screen &operator=(const Screen &) = delete;
+
+    virtual void Form_Load() {}
+
+    [[nodiscard]] const std::string &id() const { return id_; }
+    [[nodiscard]] const std::string &caption() const { return caption_; }
+    [[nodiscard]] int clientWidth() const { return clientWidth_; }
+    [[nodiscard]] int clientHeight() const { return clientHeight_; }
+    [[nodiscard]] Rgb background() const { return background_; }
+    [[nodiscard]] const std::string &picture() const { return picture_; }
+    [[nodiscard]] bool visible() const { return visible_; }
+    [[nodiscard]] Game &game() const { return game_; }
+
+    // Controls in the order they were declared, which is also the drawing order.
+    [[nodiscard]] const std::vector<std::unique_ptr<Control>> &controls() const { return controls_; }
+    [[nodiscard]] Control *find(std::string_view name, int index = -1) const;
+    [[nodiscard]] const std::vector<MenuEntry> &menu() const { return menu_; }
+    [[nodiscard]] MenuEntry *findMenu(std::string_view name);
+
+protected:
+    Control &button(std::string name, std::string caption, int left, int top, int width, int height);
+    Control &label(std::string name, std::string caption, int left, int top, int width, int height);
+    Control &label(std::string name, int index, std::string caption, int left, int top, int width,
+                   int height);
+    Control &line(std::string name, int x1, int y1, int x2, int y2);
+    Control &add(ControlKind kind, std::string name, int index = -1);
+    MenuEntry &menuEntry(std::string name, std::string caption, std::function<void()> onClick = {});
+    void setPicture(std::string file) { picture_ = std::move(file); }
+
+    Game &game_;
+    GameState &s;
+
+private:
+    std::string id_;
+    std::string caption_;
+    int clientWidth_;
+    int clientHeight_;
+    Rgb background_;
+    std::string picture_;
+    bool visible_ = false;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<MenuEntry> menu_;
+
+    friend class Game;
+};
+
+} // namespace vermona

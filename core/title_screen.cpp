@@ -1,0 +1,37 @@
+#include "core/core_screens.h"
+#include "core/game.h"
+
+namespace vermona {
+
+namespace {
+
+class TitleScreen : public Screen {
+public:
+    explicit TitleScreen(Game &g) : Screen(g, "Form1", "ヴェルモナシュミレーション", 5895, 4410, 0xFFFF00) {
+        Label1.background = 0x00FF00;
+        Label1.foreground = 0xFFFFFF;
+        Label1.font = {kMincho, 21.75};
+        Label1.align = Align::Center;
+        Command1.background = 0x00FFFF;
+        Command1.font.points = 12;
+        Command1.onClick = [this] { Command1_Click(); };
+        menuEntry("help", "ロード", [this] { help_Click(); });
+    }
+
+    Control &Label1 = label("Label1", "ヴェルモナシュミレーションゲーム", 240, 720, 5175, 615);
+    Control &Command1 = button("Command1", "開始", 2160, 2400, 1335, 735);
+
+    void Command1_Click() {
+        s.daysToTournament = game_.roll(15, 15);
+        game_.show("Form2");
+        game_.close("Form1");
+    }
+
+    void help_Click() {}
+};
+
+} // namespace
+
+std::unique_ptr<Screen> makeTitleScreen(Game &game) { return std::make_unique<TitleScreen>(game); }
+
+} // namespace vermona

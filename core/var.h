@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+
+namespace vermona {
+
+// A game variable: empty until first assigned. Empty counts as 0 in
+// arithmetic and comparisons and shows as an empty text.
+// Arithmetic saturates instead of overflowing, so no sequence of clicks or
+// scripted values can reach undefined behaviour.
+class Var {
+public:
+    using Int = std::int64_t;
+
+    constexpr Var() = default;
+    constexpr Var(Int v)
+        : value_(v) {} // NOLINT(google-explicit-constructor): assignment from numbers is the point
+
+    [[nodiscard]] constexpr bool empty() const { return !value_.has_value(); }
+    [[nodiscard]] constexpr Int get() const { return value_.value_or(0); }
+    constexpr operator Int() const { return get(); } // NOLINT(google-explicit-constructor)
+    constexpr void clear() { value_.reset(); }
+
+    Var &operator+=(Int d) {
+        value_ = addSaturated(get(), d);
+        return *this;
+    }
+    Var &operator-=(Int d) {
+        if (d == std::numeric_limits<Int>::min()) {
+            value_ = addSaturated(addSaturated(get(), std::numeric_limits<Int>::max()), 1);
+            return *this;
+        }
+        return *this += -d;
+    }
+
+    // Shortest decimal form; empty gives an empty text.
+    [[nodiscard]] std::string text() const { return value_ ? std::to_string(*value_) : std::string(); }
+
+    static constexpr Int addSaturated(Int a, Int b) {
+        Int r = 0;
+        if (__builtin_add_overflow(a, b, &r)) {
+            return b > 0 ? std::numeric_limits<Int>::max() : std::numeric_limits<Int>::min();
+        }
+        return r;
+    }
+
+private:
+    std::optional<Int> value_;
+};
+
+// A text variable (prompts handed between shop screens, entrant names).
+using TextVar = std::optional<std::string>;
+
+} // namespace vermona

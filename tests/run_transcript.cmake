@@ -1,0 +1,24 @@
+# Runs one script through the script host in a fresh working directory and
+# compares its output with the expected transcript. A script may hold several
+# runs separated by lines "--- run", all in the same directory, so that a
+# saved game can be loaded by a later run. The exit status of each run is
+# appended to the output as "exit N".
+file(REMOVE_RECURSE ${WORKDIR})
+file(MAKE_DIRECTORY ${WORKDIR})
+file(READ ${SCRIPT} text)
+string(REPLACE "\n--- run\n" ";" runs "${text}")
+set(actual "")
+set(n 0)
+foreach(run IN LISTS runs)
+  math(EXPR n "${n} + 1")
+  file(WRITE ${WORKDIR}/run${n}.script "${run}\n")
+  execute_process(COMMAND ${HOST} ${WORKDIR}/run${n}.script
+                  WORKING_DIRECTORY ${WORKDIR}
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  string(APPEND actual "${out}${err}exit ${rc}\n")
+endforeach()
+file(READ ${EXPECTED} expected)
+if(NOT actual STREQUAL expected)
+  file(WRITE ${WORKDIR}/actual.txt "${actual}")
+  message(FATAL_ERROR "transcript differs from ${EXPECTED}\n--- actual (${WORKDIR}/actual.txt):\n${actual}")
+endif()

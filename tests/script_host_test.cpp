@@ -1,0 +1,65 @@
+// The script host's language: what it prints and where it stops.
+#include "tests/test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace vermona {
+namespace {
+
+using test::runScript;
+
+TEST(ScriptHostTest, NewGameReachesTheMenu) {
+    std::string out =
+        runScript("random 0.5 0.5\n" + test::newGameScript() +
+                  "screens\ncaption Form3.Label12\ncaption Form3.Label18\nget strength\nget entrants\n");
+    EXPECT_EQ(out, "screens: Form3\n"
+                   "Form3.Label12 = \"1月1週目\"\n"
+                   "Form3.Label18 = \"11\"\n"
+                   "strength = 11\n"
+                   "entrants = \n"
+                   "exit 0\n");
+}
+
+TEST(ScriptHostTest, RandomQueueFeedsTheDrawsInOrder) {
+    std::string out = runScript("random 0.0\nclick Form1.Command1\nget daysToTournament\n"
+                                "random 0.9999\nset daysToTournament -1\n");
+    EXPECT_EQ(out, "daysToTournament = 15\nexit 0\n");
+}
+
+TEST(ScriptHostTest, SetAndGetHandleEmptyAndUnknown) {
+    EXPECT_EQ(runScript("set money 5\nget money\nset money empty\nget money\n"),
+              "money = 5\nmoney = \nexit 0\n");
+    EXPECT_EQ(runScript("get nothing\n"), "error: line 1: unknown variable nothing\nexit 1\n");
+    EXPECT_EQ(runScript("set money lots\n"),
+              "error: line 1: set needs a whole number or empty, got \"lots\"\nexit 1\n");
+}
+
+TEST(ScriptHostTest, ErrorsNameTheLineAndStopTheScript) {
+    EXPECT_EQ(runScript("# comment\n\nclick Form2.Command1\nget money\n"),
+              "error: line 3: Form2 does not exist\nexit 1\n");
+    EXPECT_EQ(runScript("click Form99.Command1\n"), "error: line 1: unknown screen Form99\nexit 1\n");
+    EXPECT_EQ(runScript("click Form1.Command9\n"), "error: line 1: no control Command9 on Form1\nexit 1\n");
+    EXPECT_EQ(runScript("jump\n"), "error: line 1: unknown command \"jump\"\nexit 1\n");
+    EXPECT_EQ(runScript("random 1.0\n"), "error: line 1: random needs 0 <= R < 1, got \"1.0\"\nexit 1\n");
+    EXPECT_EQ(runScript("answer 5\n"), "error: line 1: answer code must be 6 or 7, got \"5\"\nexit 1\n");
+    EXPECT_EQ(runScript("click Form1\n"), "error: line 1: expected FORM.CONTROL, got \"Form1\"\nexit 1\n");
+    EXPECT_EQ(runScript("shot Form1 x.png\n"), "error: line 1: shot needs --windows\nexit 1\n");
+}
+
+TEST(ScriptHostTest, CaptionNeverCreatesAScreen) {
+    EXPECT_EQ(runScript("caption Form3.Label1\nscreens\n"), "error: line 1: Form3 does not exist\nexit 1\n");
+    EXPECT_EQ(runScript("caption Form1.Label1\nvisible Form1.Command1\nscreens\n"),
+              "Form1.Label1 = \"ヴェルモナシュミレーションゲーム\"\nForm1.Command1 visible\nscreens: "
+              "Form1\nexit 0\n");
+}
+
+TEST(ScriptHostTest, ButtonsOfMissingScreensDoNothing) {
+    // The menu's buttons whose screens this build lacks leave the menu as it is.
+    std::string out =
+        runScript(test::newGameScript() +
+                  "click Form3.Command2\nclick Form3.Command3\nclick Form3.Command4\nscreens\n");
+    EXPECT_EQ(out, "screens: Form3\nexit 0\n");
+}
+
+} // namespace
+} // namespace vermona

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/game.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace vermona::test {
+
+// Ports answered from queues, recording every message box.
+class QueuePorts : public Ports {
+public:
+    struct Box {
+        std::string prompt;
+        int style;
+        std::string title;
+    };
+
+    int messageBox(const std::string &prompt, int style, const std::string &title) override;
+    void reseedFromClock() override { ++reseeds; }
+    double nextFraction() override;
+
+    std::deque<int> answers;      // for Yes/No boxes; OK boxes answer kOk
+    std::deque<double> fractions; // 0.5 once empty
+    std::vector<Box> boxes;
+    int reseeds = 0;
+};
+
+// Runs a script through the script host; returns its output followed by
+// "exit N".
+std::string runScript(const std::string &script);
+
+// Output of the script host for a new game whose hero got all ten points in
+// the given clicks (Form2 buttons) and the given element button on Form10.
+std::string newGameScript(const std::string &clicks = "Command1", const std::string &element = "Command2");
+
+} // namespace vermona::test

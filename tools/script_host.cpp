@@ -1,0 +1,357 @@
+#include "tools/script_host.h"
+
+#include "app/all_screens.h"
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <istream>
+#include <ostream>
+#include <sstream>
+#include <vector>
+
+namespace vermona {
+
+namespace {
+
+std::vector<std::string> words(const std::string &line) {
+    std::istringstream in(line);
+    std::vector<std::string> out;
+    for (std::string w; in >> w;) {
+        out.push_back(w);
+    }
+    return out;
+}
+
+bool parseInt(const std::string &text, long long &value) {
+    const char *end = text.data() + text.size();
+    auto [p, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && p == end;
+}
+
+bool parseFraction(const std::string &text, double &value) {
+    const char *end = text.data() + text.size();
+    auto [p, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && p == end;
+}
+
+// NAME or NAME(I)
+bool splitIndex(const std::string &text, std::string &name, int &index) {
+    index = -1;
+    auto open = text.find('(');
+    if (open == std::string::npos) {
+        name = text;
+        return !name.empty();
+    }
+    if (text.back() != ')' || open == 0) {
+        return false;
+    }
+    name = text.substr(0, open);
+    long long i = 0;
+    if (!parseInt(text.substr(open + 1, text.size() - open - 2), i) || i < 0 || i > INT_MAX) {
+        return false;
+    }
+    index = static_cast<int>(i);
+    return true;
+}
+
+} // namespace
+
+ScriptHost::ScriptHost(std::ostream &out) : out_(out), game_(*this) {
+    registerAllScreens(game_);
+    game_.addObserver(this);
+}
+
+ScriptHost::~ScriptHost() { game_.removeObserver(this); }
+
+int ScriptHost::messageBox(const std::string &prompt, int style, const std::string &title) {
+    int code = kOk;
+    if (style == kYesNo) {
+        if (answers_.empty()) {
+            throw Failure{"no answer queued for a Yes/No box \"" + prompt + "\""};
+        }
+        code = answers_.front();
+        answers_.pop_front();
+    }
+    out_ << "box \"" << title << "\" \"" << prompt << "\" " << style << " -> " << code << '\n';
+    return code;
+}
+
+double ScriptHost::nextFraction() {
+    if (!fractions_.empty()) {
+        double r = fractions_.front();
+        fractions_.pop_front();
+        return r;
+    }
+    return toFraction(engine_());
+}
+
+void ScriptHost::screenCreated(Screen &screen) {
+    for (const auto &c : screen.controls()) {
+        if (c->kind() == ControlKind::Timer) {
+            timerElapsed_[c.get()] = 0;
+        }
+    }
+}
+
+void ScriptHost::screenClosed(Screen &screen) {
+    for (const auto &c : screen.controls()) {
+        timerElapsed_.erase(c.get());
+    }
+}
+
+void ScriptHost::waitHeadless(int ms) {
+    // Advance a virtual clock from one timer deadline to the next.
+    while (ms > 0 && !game_.ended()) {
+        int step = ms;
+        for (auto &[timer, elapsed] : timerElapsed_) {
+            if (timer->enabled && timer->interval > 0) {
+                step = std::min(step, timer->interval - elapsed);
+            }
+        }
+        step = std::max(step, 0);
+        ms -= step;
+        std::vector<Control *> due;
+        for (auto &[timer, elapsed] : timerElapsed_) {
+            if (timer->enabled && timer->interval > 0) {
+                elapsed += step;
+                if (elapsed >= timer->interval) {
+                    elapsed = 0;
+                    due.push_back(timer);
+                }
+            }
+        }
+        for (Control *t : due) {
+            // An earlier handler may have closed the timer's screen.
+            if (timerElapsed_.count(t) != 0) {
+                game_.click(*t);
+            }
+        }
+        if (step == 0 && due.empty()) {
+            break;
+        }
+    }
+}
+
+Control &ScriptHost::target(const std::string &spec, bool forClick) {
+    auto dot = spec.find('.');
+    if (dot == std::string::npos) {
+        throw Failure{"expected FORM.CONTROL, got \"" + spec + "\""};
+    }
+    std::string form = spec.substr(0, dot);
+    std::string name;
+    int index = -1;
+    if (!splitIndex(spec.substr(dot + 1), name, index)) {
+        throw Failure{"bad control name \"" + spec.substr(dot + 1) + "\""};
+    }
+    if (!game_.knows(form)) {
+        throw Failure{"unknown screen " + form};
+    }
+    Screen *screen = game_.find(form);
+    if (screen == nullptr) {
+        throw Failure{form + " does not exist"};
+    }
+    if (forClick && !screen->visible()) {
+        throw Failure{form + " is not visible"};
+    }
+    Control *c = screen->find(name, index);
+    if (c == nullptr) {
+        throw Failure{"no control " + spec.substr(dot + 1) + " on " + form};
+    }
+    if (forClick && !c->visible()) {
+        throw Failure{c->qualifiedName() + " is hidden"};
+    }
+    return *c;
+}
+
+void ScriptHost::runLine(const std::string &line) {
+    auto w = words(line);
+    if (w.empty() || w[0][0] == '#') {
+        return;
+    }
+    const std::string &cmd = w[0];
+    auto need = [&](std::size_t n) {
+        if (w.size() != n) {
+            throw Failure{cmd + " takes " + std::to_string(n - 1) + " argument(s)"};
+        }
+    };
+    if (cmd == "click") {
+        need(2);
+        Control &c = target(w[1], true);
+        if (c.kind() != ControlKind::Button && c.kind() != ControlKind::Label) {
+            throw Failure{c.qualifiedName() + " is not a button or a label"};
+        }
+        if (windows_ != nullptr) {
+            windows_->click(c);
+        } else {
+            game_.click(c);
+        }
+    } else if (cmd == "menu") {
+        need(2);
+        auto dot = w[1].find('.');
+        std::string form = w[1].substr(0, dot);
+        if (dot == std::string::npos) {
+            throw Failure{"expected FORM.ENTRY, got \"" + w[1] + "\""};
+        }
+        if (!game_.knows(form)) {
+            throw Failure{"unknown screen " + form};
+        }
+        Screen *screen = game_.find(form);
+        if (screen == nullptr) {
+            throw Failure{form + " does not exist"};
+        }
+        if (!screen->visible()) {
+            throw Failure{form + " is not visible"};
+        }
+        MenuEntry *entry = screen->findMenu(w[1].substr(dot + 1));
+        if (entry == nullptr) {
+            throw Failure{"no menu entry " + w[1].substr(dot + 1) + " on " + form};
+        }
+        if (windows_ != nullptr) {
+            windows_->choose(*screen, *entry);
+        } else {
+            game_.choose(*entry);
+        }
+    } else if (cmd == "answer") {
+        if (w.size() < 2) {
+            throw Failure{"answer takes one or more codes"};
+        }
+        for (std::size_t i = 1; i < w.size(); ++i) {
+            long long code = 0;
+            if (!parseInt(w[i], code) || (code != kYes && code != kNo)) {
+                throw Failure{"answer code must be 6 or 7, got \"" + w[i] + "\""};
+            }
+            answers_.push_back(static_cast<int>(code));
+        }
+    } else if (cmd == "random") {
+        if (w.size() < 2) {
+            throw Failure{"random takes one or more fractions"};
+        }
+        for (std::size_t i = 1; i < w.size(); ++i) {
+            double r = 0;
+            if (!parseFraction(w[i], r) || !(r >= 0 && r < 1)) {
+                throw Failure{"random needs 0 <= R < 1, got \"" + w[i] + "\""};
+            }
+            fractions_.push_back(r);
+        }
+    } else if (cmd == "seed") {
+        need(2);
+        long long n = 0;
+        if (!parseInt(w[1], n)) {
+            throw Failure{"seed needs a whole number, got \"" + w[1] + "\""};
+        }
+        engine_.seed(static_cast<std::uint64_t>(n));
+    } else if (cmd == "set" || cmd == "get") {
+        if (w.size() < 2) {
+            throw Failure{cmd + " needs a variable name"};
+        }
+        std::string name;
+        int index = -1;
+        if (!splitIndex(w[1], name, index)) {
+            throw Failure{"bad variable name \"" + w[1] + "\""};
+        }
+        Var *number = game_.state.number(name, index);
+        TextVar *text = number == nullptr ? game_.state.text(name, index) : nullptr;
+        if (number == nullptr && text == nullptr) {
+            throw Failure{"unknown variable " + w[1]};
+        }
+        if (cmd == "get") {
+            need(2);
+            out_ << w[1] << " = " << (number != nullptr ? number->text() : text->value_or("")) << '\n';
+            return;
+        }
+        if (w.size() < 3) {
+            throw Failure{"set needs a value"};
+        }
+        if (number != nullptr) {
+            need(3);
+            long long v = 0;
+            if (w[2] == "empty") {
+                number->clear();
+            } else if (parseInt(w[2], v)) {
+                *number = v;
+            } else {
+                throw Failure{"set needs a whole number or empty, got \"" + w[2] + "\""};
+            }
+        } else if (w.size() == 3 && w[2] == "empty") {
+            text->reset();
+        } else {
+            // The rest of the line, as written after the name.
+            auto at = line.find(w[1]) + w[1].size();
+            auto start = line.find_first_not_of(" \t", at);
+            *text = line.substr(start);
+        }
+    } else if (cmd == "caption" || cmd == "visible") {
+        need(2);
+        Control &c = target(w[1], false);
+        if (cmd == "caption") {
+            out_ << w[1] << " = \"" << c.caption() << "\"\n";
+        } else {
+            out_ << w[1] << (c.visible() ? " visible" : " hidden") << '\n';
+        }
+    } else if (cmd == "screens") {
+        need(1);
+        out_ << "screens:";
+        for (Screen *sc : game_.screens()) {
+            out_ << ' ' << sc->id() << (sc->visible() ? "" : "(hidden)");
+        }
+        out_ << '\n';
+    } else if (cmd == "wait") {
+        need(2);
+        long long ms = 0;
+        if (!parseInt(w[1], ms) || ms < 0 || ms > INT_MAX) {
+            throw Failure{"wait needs milliseconds, got \"" + w[1] + "\""};
+        }
+        if (windows_ != nullptr) {
+            windows_->wait(static_cast<int>(ms));
+        } else {
+            waitHeadless(static_cast<int>(ms));
+        }
+    } else if (cmd == "shot") {
+        need(3);
+        if (windows_ == nullptr) {
+            throw Failure{"shot needs --windows"};
+        }
+        if (!game_.knows(w[1])) {
+            throw Failure{"unknown screen " + w[1]};
+        }
+        Screen *screen = game_.find(w[1]);
+        if (screen == nullptr) {
+            throw Failure{w[1] + " does not exist"};
+        }
+        std::string err = windows_->shot(*screen, w[2]);
+        if (!err.empty()) {
+            throw Failure{err};
+        }
+    } else {
+        throw Failure{"unknown command \"" + cmd + "\""};
+    }
+}
+
+int ScriptHost::run(std::istream &script) {
+    int lineNo = 0;
+    try {
+        game_.start();
+        if (game_.ended()) {
+            out_ << "end\n";
+            return 0;
+        }
+        for (std::string line; std::getline(script, line);) {
+            ++lineNo;
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            runLine(line);
+            if (game_.ended()) {
+                out_ << "end\n";
+                return 0;
+            }
+        }
+    } catch (const Failure &f) {
+        out_ << "error: line " << lineNo << ": " << f.reason << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace vermona

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "core/clock_random.h"
+#include "core/game.h"
+
+#include <deque>
+#include <iosfwd>
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+
+namespace vermona {
+
+// Real windows for a script run with --windows: clicks go through the
+// widgets, waits run the event loop, shots grab what was drawn.
+class ScriptWindows {
+public:
+    virtual ~ScriptWindows() = default;
+    virtual void click(Control &control) = 0;
+    virtual void choose(Screen &screen, MenuEntry &entry) = 0;
+    virtual void wait(int ms) = 0;
+    // Returns an error text, empty on success.
+    virtual std::string shot(Screen &screen, const std::string &file) = 0;
+};
+
+// Runs the game headless from a script of clicks, queued answers and queued
+// random fractions, printing every message box.
+class ScriptHost : public Ports, private ScreenObserver {
+public:
+    explicit ScriptHost(std::ostream &out);
+    ~ScriptHost() override;
+    ScriptHost(const ScriptHost &) = delete;
+    ScriptHost &operator=(const ScriptHost &) = delete;
+
+    Game &game() { return game_; }
+    void setWindows(ScriptWindows *windows) { windows_ = windows; }
+
+    // Starts the game (Form1 shown) and runs the script; returns the exit
+    // status: 0, or 1 after an error.
+    int run(std::istream &script);
+
+    // Ports
+    int messageBox(const std::string &prompt, int style, const std::string &title) override;
+    void reseedFromClock() override {}
+    double nextFraction() override;
+
+private:
+    struct Failure {
+        std::string reason;
+    };
+
+    void runLine(const std::string &line);
+    Control &target(const std::string &spec, bool forClick);
+    void waitHeadless(int ms);
+
+    void screenCreated(Screen &screen) override;
+    void screenClosed(Screen &screen) override;
+
+    std::ostream &out_;
+    Game game_;
+    ScriptWindows *windows_ = nullptr;
+    std::deque<int> answers_;
+    std::deque<double> fractions_;
+    std::mt19937_64 engine_{1};
+    std::map<Control *, int> timerElapsed_; // timers of existing screens, ms since start
+};
+
+} // namespace vermona
