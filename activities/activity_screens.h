@@ -1,0 +1,9 @@
+#pragma once
+
+namespace vermona {
+
+class Game;
+
+void registerActivityScreens(Game &game);
+
+} // namespace vermona

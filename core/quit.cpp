@@ -1,0 +1,7 @@
+#include "core/quit.h"
+
+namespace vermona {
+
+bool confirmQuit(Game & /*game*/) { return true; }
+
+} // namespace vermona

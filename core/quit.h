@@ -1,0 +1,11 @@
+#pragma once
+
+namespace vermona {
+
+class Game;
+
+// Asked when the player closes the game's window: true when the program may
+// end now. May ask the player through the game's message box.
+bool confirmQuit(Game &game);
+
+} // namespace vermona
