@@ -1,19 +1,21 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 
 namespace vermona {
 
 // The real program's generator: reseeded from the clock before every draw.
 // A counter enters the seed too, so two draws in the same clock tick differ.
+// SplitMix64: seeding is one assignment, which matters when every draw reseeds.
 class ClockRandom {
 public:
     void reseedFromClock();
+    void seed(std::uint64_t seed) { state_ = seed; }
     double nextFraction();
+    std::uint64_t nextBits();
 
 private:
-    std::mt19937_64 engine_;
+    std::uint64_t state_ = 0;
     std::uint64_t draws_ = 0;
 };
 

@@ -1,10 +1,12 @@
 // Rules of the screen runtime, the new game and the weekly tick, exercised
 // through the runtime with queued random fractions.
 #include "app/all_screens.h"
+#include "core/clock_random.h"
 #include "core/game.h"
 #include "tests/test_support.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace vermona {
 namespace {
@@ -305,6 +307,25 @@ TEST_F(TickTest, EveryLoadSetsMatchRoundAndRollsAgain) {
     EXPECT_EQ(s.weekRoll, 1);
     tick(0.995);
     EXPECT_EQ(s.weekRoll, 100);
+}
+
+} // namespace
+} // namespace vermona
+
+namespace vermona {
+namespace {
+
+TEST(ClockRandomTest, ReseedingInOneClockTickDoesNotRepeatDraws) {
+    ClockRandom r;
+    std::set<double> seen;
+    for (int i = 0; i < 1000; ++i) {
+        r.reseedFromClock();
+        double f = r.nextFraction();
+        ASSERT_GE(f, 0.0);
+        ASSERT_LT(f, 1.0);
+        seen.insert(f);
+    }
+    EXPECT_EQ(seen.size(), 1000U);
 }
 
 } // namespace

@@ -1,0 +1,87 @@
+// Figures for docs/performance.md: the weekly tick, a screen change and the
+// script host's throughput, all through the headless runtime.
+#include "app/all_screens.h"
+#include "core/game.h"
+#include "tools/script_host.h"
+
+#include <benchmark/benchmark.h>
+#include <sstream>
+
+namespace {
+
+using namespace vermona;
+
+class SilentPorts : public Ports {
+public:
+    int messageBox(const std::string & /*prompt*/, int /*style*/, const std::string & /*title*/) override {
+        return kOk;
+    }
+    void reseedFromClock() override { random_.reseedFromClock(); }
+    double nextFraction() override { return random_.nextFraction(); }
+
+private:
+    ClockRandom random_;
+};
+
+// The main menu's load: create the screen, run the tick, show it.
+void BM_MainMenuLoad(benchmark::State &st) {
+    SilentPorts ports;
+    Game game(ports);
+    registerAllScreens(game);
+    game.state.week = 4;
+    game.state.daysToTournament = -1;
+    for (auto _ : st) {
+        game.dispatch([&] {
+            game.show("Form3");
+            game.close("Form3");
+        });
+        benchmark::DoNotOptimize(game.state.weekRoll);
+    }
+}
+BENCHMARK(BM_MainMenuLoad);
+
+// One screen change as the handlers do it: show the next, close the current.
+void BM_ScreenChange(benchmark::State &st) {
+    SilentPorts ports;
+    Game game(ports);
+    registerAllScreens(game);
+    game.dispatch([&] { game.show("Form2"); });
+    bool onSetup = true;
+    for (auto _ : st) {
+        game.dispatch([&] {
+            game.show(onSetup ? "Form10" : "Form2");
+            game.close(onSetup ? "Form2" : "Form10");
+        });
+        onSetup = !onSetup;
+    }
+}
+BENCHMARK(BM_ScreenChange);
+
+// Commands per second through the script host: a new game and a loop of
+// state reads and writes with menu arrivals in between.
+void BM_ScriptHostThroughput(benchmark::State &st) {
+    std::string script = "seed 7\nclick Form1.Command1\n";
+    for (int i = 0; i < 10; ++i) {
+        script += "click Form2.Command1\n";
+    }
+    script += "click Form10.Command2\n";
+    int commands = 12;
+    for (int i = 0; i < 200; ++i) {
+        script += "set fatigue 50\nget strength\ncaption Form3.Label12\nscreens\n";
+        commands += 4;
+    }
+    std::int64_t total = 0;
+    for (auto _ : st) {
+        std::ostringstream out;
+        std::istringstream in(script);
+        ScriptHost host(out);
+        benchmark::DoNotOptimize(host.run(in));
+        total += commands;
+    }
+    st.counters["commands/s"] = benchmark::Counter(static_cast<double>(total), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ScriptHostThroughput);
+
+} // namespace
+
+BENCHMARK_MAIN();
