@@ -132,7 +132,7 @@ public:
         Label18.setCaption(atLeastOne(s.strength));
         Label19.setCaption(atLeastOne(s.defense));
         Label20.setCaption(atLeastOne(s.speed));
-        Label21.setCaption(s.stamina <= 1 ? std::string("10") : Var(10 * s.stamina.get()).text());
+        Label21.setCaption(s.stamina <= 1 ? std::string("10") : Var(Var::mulSaturated(10, s.stamina)).text());
         Label22.setCaption(atLeastOne(s.intellect));
         Label23.setCaption(atLeastOne(s.magicPower));
         if (s.fatigue <= 0) {

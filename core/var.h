@@ -47,6 +47,14 @@ public:
         return r;
     }
 
+    static constexpr Int mulSaturated(Int a, Int b) {
+        Int r = 0;
+        if (__builtin_mul_overflow(a, b, &r)) {
+            return (a < 0) != (b < 0) ? std::numeric_limits<Int>::min() : std::numeric_limits<Int>::max();
+        }
+        return r;
+    }
+
 private:
     std::optional<Int> value_;
 };
