@@ -1,0 +1,63 @@
+#include "activities/activity_screens.h"
+#include "activities/magic_lesson.h"
+#include "core/game.h"
+
+namespace vermona {
+
+namespace {
+
+class JourneyScreen : public Screen {
+public:
+    explicit JourneyScreen(Game &g) : Screen(g, "Form5", kJourneyTitle, 4680, 3195, 0x8080FF) {
+        Label1.background = 0x80FF80;
+        Label1.font.points = 15.75;
+        Label2.background = 0x00FF00;
+        Label2.foreground = 0x000000;
+        Label2.font.points = 14.25;
+        Command2.background = 0xFFC080;
+        Command3.background = 0xFF80FF;
+        Command4.background = 0xE0E0E0;
+        for (Control *b : {&Command2, &Command3, &Command4}) {
+            b->font.bold = true;
+        }
+        Command1.background = 0xFFFF80;
+        Command1.onClick = [this] { Command1_Click(); };
+        Command2.onClick = [this] { Command2_Click(); };
+        Command3.onClick = [this] { Command3_Click(); };
+        Command4.onClick = [this] { Command4_Click(); };
+    }
+
+    Control &Label1 = label("Label1", "魔法修得の旅へ行きます。１ヶ月ほどかかります。", 120, 120, 4215, 735);
+    Control &Label2 = label("Label2", "旅費として、１０００Gかかります。", 120, 960, 2295, 735);
+    Control &Command2 = button("Command2", "攻撃魔法修得へ", 2640, 1080, 1575, 495);
+    Control &Command3 = button("Command3", "回復魔法修得へ", 2640, 1800, 1575, 495);
+    Control &Command4 = button("Command4", "補助魔法修得へ", 2640, 2520, 1575, 495);
+    Control &Command1 = button("Command1", "やめる", 240, 2040, 975, 495);
+
+    void Command1_Click() { leaveFor("Form4"); }
+    void Command2_Click() { chooseFamily("Form6"); }
+    void Command3_Click() { chooseFamily("Form9"); }
+    void Command4_Click() { chooseFamily("Form11"); }
+
+private:
+    // The fare is only checked here; the choice screen takes it.
+    void chooseFamily(const char *family) {
+        if (s.money < 1000) {
+            game_.msgBox("お金が足りません", kOkOnly, kJourneyTitle);
+            leaveFor("Form3");
+            return;
+        }
+        leaveFor(family);
+    }
+
+    void leaveFor(const char *next) {
+        game_.show(next);
+        game_.close("Form5");
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Screen> makeJourneyScreen(Game &game) { return std::make_unique<JourneyScreen>(game); }
+
+} // namespace vermona

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/screen.h"
+
+#include <string>
+
+namespace vermona {
+
+// Every box of a journey carries this title.
+inline constexpr const char *kJourneyTitle = "修行";
+
+// How long a journey keeps the hero away.
+enum class JourneyTime { FourWeeks, OneMonth };
+
+// What the three choice screens of a journey share: the gates on a school's
+// level and the lesson itself. Each screen adds its own buttons.
+class MagicLessonScreen : public Screen {
+protected:
+    MagicLessonScreen(Game &game, std::string id, int clientWidth, int clientHeight, Rgb background,
+                      JourneyTime time);
+
+    // A school button: refuse, or spend the money and the time and raise the
+    // school's level; either way the menu follows.
+    void learn(Var &level, int topLevel);
+    // "戻る": back to the journey screen, nothing spent.
+    void back();
+
+private:
+    [[nodiscard]] bool tooLittleIntellect(const Var &level) const;
+    void refuse(const char *prompt);
+    void leaveFor(const char *next);
+
+    JourneyTime time_;
+};
+
+} // namespace vermona

@@ -1,0 +1,157 @@
+#include "activities/activity_screens.h"
+#include "core/game.h"
+
+#include <functional>
+
+namespace vermona {
+
+namespace {
+
+constexpr const char *kResultTitle = "ヴェルモナ結果";
+
+class ScheduleScreen : public Screen {
+public:
+    explicit ScheduleScreen(Game &g) : Screen(g, "Form4", "予定", 6990, 3780, 0x00FFFF) {
+        Label1.font.points = 18;
+        // One colour per row of the grid.
+        for (Control *b : {&Command1, &Command4, &Command7, &Command10, &Command13}) {
+            b->background = 0xFFFF00;
+        }
+        for (Control *b : {&Command2, &Command5, &Command8, &Command11, &Command14}) {
+            b->background = 0x0000FF;
+        }
+        for (Control *b : {&Command3, &Command6, &Command9, &Command12}) {
+            b->background = 0x00FF00;
+        }
+        Command1.onClick = [this] { Command1_Click(); };
+        Command2.onClick = [this] { Command2_Click(); };
+        Command3.onClick = [this] { Command3_Click(); };
+        Command4.onClick = [this] { Command4_Click(); };
+        Command5.onClick = [this] { Command5_Click(); };
+        Command6.onClick = [this] { Command6_Click(); };
+        Command7.onClick = [this] { Command7_Click(); };
+        Command8.onClick = [this] { Command8_Click(); };
+        Command9.onClick = [this] { Command9_Click(); };
+        Command10.onClick = [this] { Command10_Click(); };
+        Command11.onClick = [this] { Command11_Click(); };
+        Command12.onClick = [this] { Command12_Click(); };
+        Command13.onClick = [this] { Command13_Click(); };
+        Command14.onClick = [this] { Command14_Click(); };
+    }
+
+    Control &Label1 = label("Label1", "この中から選んで下さい", 360, 240, 4575, 495);
+    Control &Command1 = button("Command1", "休む", 360, 1200, 975, 495);
+    Control &Command2 = button("Command2", "勉強", 360, 1920, 975, 495);
+    Control &Command3 = button("Command3", "筋トレ", 360, 2640, 975, 495);
+    Control &Command4 = button("Command4", "マラソン", 1680, 1200, 975, 495);
+    Control &Command5 = button("Command5", "精神統一", 1680, 1920, 975, 495);
+    Control &Command6 = button("Command6", "ダッシュ", 1680, 2640, 975, 495);
+    Control &Command7 = button("Command7", "土木作業", 3000, 1200, 975, 495);
+    Control &Command8 = button("Command8", "郵便配達", 3000, 1920, 975, 495);
+    Control &Command9 = button("Command9", "家庭教師", 3000, 2640, 975, 495);
+    Control &Command10 = button("Command10", "警備", 4200, 1200, 975, 495);
+    Control &Command11 = button("Command11", "時計修理", 4200, 1920, 975, 495);
+    Control &Command12 = button("Command12", "修行の旅", 4200, 2640, 975, 495);
+    Control &Command13 = button("Command13", "町へ", 5400, 1200, 975, 495);
+    Control &Command14 = button("Command14", "戻る", 5400, 1920, 975, 495);
+
+    // Rest cannot fail, so it draws nothing.
+    void Command1_Click() {
+        game_.msgBox("疲労が回復した", kOkOnly, kResultTitle);
+        s.fatigue -= 30;
+        s.week += 1;
+        s.daysToTournament -= 1;
+        toMenu();
+    }
+
+    void Command2_Click() {
+        attempt("知力がアップ！", 10, 0, [this] { s.intellect += 2; });
+    }
+    void Command3_Click() {
+        attempt("力が２ポイントアップ！", 10, 0, [this] { s.strength += 2; });
+    }
+    void Command4_Click() {
+        attempt("体力が２ポイントアップ！力が１ポイント１アップ！", 10, 0, [this] {
+            s.strength += 1;
+            s.stamina += 2;
+        });
+    }
+    void Command5_Click() {
+        attempt("魔力が２ポイントアップ！", 10, 0, [this] { s.magicPower += 2; });
+    }
+    void Command6_Click() {
+        attempt("早さが２ポイントアップ！", 10, 0, [this] { s.speed += 2; });
+    }
+    void Command7_Click() {
+        attempt("力が２ポイントアップ！体力が１ポイントアップ！早さが１ダウン! ", 20, 200, [this] {
+            s.strength += 2;
+            s.stamina += 1;
+            s.speed -= 1;
+        });
+    }
+    void Command8_Click() {
+        attempt("体力が２ポイントアップ！知力が１ポイントアップ！", 30, 200, [this] {
+            s.stamina += 2;
+            s.intellect += 1;
+        });
+    }
+    void Command9_Click() {
+        attempt("知力が２ポイントアップ！魔力が１ポイントアップ！", 30, 200, [this] {
+            s.intellect += 2;
+            s.magicPower += 1;
+        });
+    }
+    void Command10_Click() {
+        attempt("早さが２アップ！知力が１アップ！", 30, 200, [this] {
+            s.speed += 2;
+            s.intellect += 1;
+        });
+    }
+    void Command11_Click() {
+        attempt("魔力が２ポイントアップ！知識が１ポイントアップ！力が１ポイントダウン！", 20, 200, [this] {
+            s.magicPower += 2;
+            s.intellect += 1;
+            s.strength -= 1;
+        });
+    }
+
+    // The ways out let no time pass.
+    void Command12_Click() { leaveFor("Form5"); }
+    void Command13_Click() { leaveFor("Form12"); }
+    void Command14_Click() { leaveFor("Form3"); }
+
+private:
+    // Every training and job: a fresh roll against fatigue decides whether the
+    // week is spent on the activity or lost to rest. The box comes first so
+    // that the menu shown afterwards sees the changes.
+    void attempt(const char *success, int fatigueCost, int pay, const std::function<void()> &raise) {
+        s.weekRoll = game_.roll(100, 1);
+        if (s.weekRoll <= s.fatigue - 10) {
+            game_.msgBox("疲れがたまりすぎて休んだ！", kOkOnly, kResultTitle);
+            s.fatigue -= 10;
+            s.week += 1;
+        } else {
+            game_.msgBox(success, kOkOnly, kResultTitle);
+            raise();
+            s.fatigue += fatigueCost;
+            s.week += 1;
+            s.money += pay;
+        }
+        s.daysToTournament -= 1;
+        toMenu();
+    }
+
+    // The menu's load folds the week, clamps fatigue and redraws the countdown.
+    void toMenu() { leaveFor("Form3"); }
+
+    void leaveFor(const char *next) {
+        game_.show(next);
+        game_.close("Form4");
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Screen> makeScheduleScreen(Game &game) { return std::make_unique<ScheduleScreen>(game); }
+
+} // namespace vermona
