@@ -1,0 +1,176 @@
+// The weekly schedule: what each activity changes, the too-tired roll, and
+// how the menu's tick finishes the week.
+#include "tests/activities_test_support.h"
+
+namespace vermona {
+namespace {
+
+constexpr const char *kTitle = "ヴェルモナ結果";
+constexpr const char *kTired = "疲れがたまりすぎて休んだ！";
+
+struct ScheduleTest : test::ActivityTest {};
+
+struct Activity {
+    const char *button;
+    const char *message;
+    int strength, stamina, speed, intellect, magicPower, fatigue, money;
+};
+
+// Deltas per activity, as the player would read them off the schedule.
+const Activity kActivities[] = {
+    {"Command1", "疲労が回復した", 0, 0, 0, 0, 0, -30, 0},
+    {"Command2", "知力がアップ！", 0, 0, 0, 2, 0, 10, 0},
+    {"Command3", "力が２ポイントアップ！", 2, 0, 0, 0, 0, 10, 0},
+    {"Command4", "体力が２ポイントアップ！力が１ポイント１アップ！", 1, 2, 0, 0, 0, 10, 0},
+    {"Command5", "魔力が２ポイントアップ！", 0, 0, 0, 0, 2, 10, 0},
+    {"Command6", "早さが２ポイントアップ！", 0, 0, 2, 0, 0, 10, 0},
+    {"Command7", "力が２ポイントアップ！体力が１ポイントアップ！早さが１ダウン! ", 2, 1, -1, 0, 0, 20, 200},
+    {"Command8", "体力が２ポイントアップ！知力が１ポイントアップ！", 0, 2, 0, 1, 0, 30, 200},
+    {"Command9", "知力が２ポイントアップ！魔力が１ポイントアップ！", 0, 0, 0, 2, 1, 30, 200},
+    {"Command10", "早さが２アップ！知力が１アップ！", 0, 0, 2, 1, 0, 30, 200},
+    {"Command11", "魔力が２ポイントアップ！知識が１ポイントアップ！力が１ポイントダウン！", -1, 0, 0, 1, 2,
+     20, 200},
+};
+
+TEST_F(ScheduleTest, EachActivityReportsThenAppliesItsChangesAndSpendsOneWeek) {
+    probeTheMenu();
+    for (const Activity &a : kActivities) {
+        SCOPED_TRACE(a.button);
+        prepareHero();
+        s.fatigue = 50;
+        ports.boxes.clear();
+        ports.seen.clear();
+        ports.reseeds = 0;
+        auto before = test::activityVars(s);
+        ports.fractions = {0.995}; // weekRoll 100: never too tired
+        open("Form4");
+        click("Form4", a.button);
+
+        ASSERT_EQ(ports.boxes.size(), 1U);
+        EXPECT_EQ(ports.boxes[0].prompt, a.message);
+        EXPECT_EQ(ports.boxes[0].title, kTitle);
+        EXPECT_EQ(ports.boxes[0].style, kOkOnly);
+        // Nothing changes while the box is up.
+        EXPECT_EQ(test::activityVars(ports.seen[0]), before);
+
+        bool rest = std::string(a.button) == "Command1";
+        EXPECT_EQ(ports.reseeds, rest ? 0 : 1) << "rest draws nothing";
+        if (!rest) {
+            EXPECT_EQ(s.weekRoll, 100);
+        }
+        ASSERT_TRUE(atMenu.has_value());
+        const GameState &m = *atMenu;
+        EXPECT_EQ(m.strength, 5 + a.strength);
+        EXPECT_EQ(m.stamina, 5 + a.stamina);
+        EXPECT_EQ(m.speed, 5 + a.speed);
+        EXPECT_EQ(m.intellect, 5 + a.intellect);
+        EXPECT_EQ(m.magicPower, 5 + a.magicPower);
+        EXPECT_EQ(m.defense, 5);
+        EXPECT_EQ(m.fatigue, 50 + a.fatigue);
+        EXPECT_EQ(m.money, 1000 + a.money);
+        EXPECT_EQ(m.week, 2);
+        EXPECT_EQ(m.daysToTournament, 9);
+        EXPECT_EQ(screens(), std::vector<std::string>{"Form3"});
+    }
+}
+
+TEST_F(ScheduleTest, AtFullFatigueRollsUpToNinetyAreTooTired) {
+    probeTheMenu();
+    s.fatigue = 100;
+    ports.fractions = {0.895}; // weekRoll 90
+    open("Form4");
+    click("Form4", "Command8");
+    EXPECT_EQ(s.weekRoll, 90);
+    EXPECT_EQ(prompts(), std::vector<std::string>{kTired});
+    EXPECT_EQ(ports.boxes[0].title, kTitle);
+    // A tired job pays nothing and raises nothing, but the week still goes.
+    auto expected = test::activityVars(ports.seen[0]);
+    expected["fatigue"] = "90";
+    expected["week"] = "2";
+    expected["daysToTournament"] = "9";
+    EXPECT_EQ(test::activityVars(*atMenu), expected);
+
+    s.fatigue = 100;
+    ports.fractions = {0.905}; // weekRoll 91
+    open("Form4");
+    click("Form4", "Command8");
+    EXPECT_EQ(s.weekRoll, 91);
+    EXPECT_EQ(prompts().back(), "体力が２ポイントアップ！知力が１ポイントアップ！");
+    EXPECT_EQ(atMenu->fatigue, 130); // the menu caps it, not the job
+    EXPECT_EQ(atMenu->money, 1200);
+}
+
+TEST_F(ScheduleTest, TiredOnlyWhenTheRollIsAtMostFatigueLessTen) {
+    probeTheMenu();
+    struct Case {
+        int fatigue;
+        double fraction;
+        bool tired;
+    };
+    const Case cases[] = {
+        {10, 0.0, false}, // weekRoll 1 against 0
+        {0, 0.0, false},  {11, 0.0, true}, {11, 0.015, false}, {50, 0.395, true}, {50, 0.405, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "fatigue " << c.fatigue << " r " << c.fraction);
+        s.fatigue = c.fatigue;
+        ports.fractions = {c.fraction};
+        open("Form4");
+        click("Form4", "Command3");
+        EXPECT_EQ(prompts().back() == kTired, c.tired);
+        EXPECT_EQ(atMenu->fatigue, c.tired ? c.fatigue - 10 : c.fatigue + 10);
+    }
+}
+
+TEST_F(ScheduleTest, WaysOutChangeNothingAndLetNoTimePass) {
+    probeTheMenu();
+    auto before = test::activityVars(s);
+
+    open("Form4");
+    click("Form4", "Command14");
+    EXPECT_EQ(screens(), std::vector<std::string>{"Form3"});
+    EXPECT_EQ(test::activityVars(*atMenu), before);
+
+    open("Form4");
+    click("Form4", "Command12");
+    EXPECT_EQ(screens(), std::vector<std::string>{"Form5"});
+
+    // The town is not part of this build: the click does nothing.
+    open("Form4");
+    click("Form4", "Command13");
+    EXPECT_EQ(screens(), std::vector<std::string>{"Form4"});
+    EXPECT_EQ(test::activityVars(s), before);
+    EXPECT_TRUE(ports.boxes.empty());
+}
+
+// With the real menu: the tick finishes what the activity started.
+TEST_F(ScheduleTest, TheMenuFoldsWeekFiveAndClampsFatigue) {
+    s.week = 4;
+    s.month = 12;
+    s.fatigue = 20;
+    open("Form4");
+    click("Form4", "Command1"); // rest: fatigue -10, week 5
+    EXPECT_EQ(menuCaption("Label12"), "1月1週目");
+    EXPECT_EQ(menuCaption("Label11"), "2年目");
+    EXPECT_EQ(s.fatigue, 0);
+    EXPECT_EQ(menuCaption("Label24"), "0");
+
+    s.fatigue = 90;
+    ports.fractions = {0.995, 0.5};
+    open("Form4");
+    click("Form4", "Command9"); // tutor: +30
+    EXPECT_EQ(s.fatigue, 100);
+    EXPECT_EQ(menuCaption("Label24"), "100");
+    EXPECT_EQ(menuCaption("Label12"), "1月2週目");
+}
+
+TEST_F(ScheduleTest, AnActivityOnTournamentDayLeadsToANewCountdown) {
+    s.daysToTournament = 0;
+    ports.fractions = {0.995, 0.5, 0.0}; // activity, tick's weekRoll, new countdown
+    open("Form4");
+    click("Form4", "Command2");
+    EXPECT_EQ(s.daysToTournament, 15);
+}
+
+} // namespace
+} // namespace vermona
