@@ -6,11 +6,14 @@
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR})
 file(READ ${SCRIPT} text)
+# Semicolons would split the list of runs; keep them aside meanwhile.
+string(REPLACE ";" "@SEMICOLON@" text "${text}")
 string(REPLACE "\n--- run\n" ";" runs "${text}")
 set(actual "")
 set(n 0)
 foreach(run IN LISTS runs)
   math(EXPR n "${n} + 1")
+  string(REPLACE "@SEMICOLON@" ";" run "${run}")
   file(WRITE ${WORKDIR}/run${n}.script "${run}\n")
   execute_process(COMMAND ${HOST} ${WORKDIR}/run${n}.script
                   WORKING_DIRECTORY ${WORKDIR}
