@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <typeindex>
 #include <vector>
 
 namespace vermona {
@@ -96,6 +97,17 @@ public:
     // Used by Control and Screen to report run-time changes.
     void notifyControlChanged(Control &control);
 
+    // Bookkeeping that belongs to one game but is not game data (such as what
+    // the save file held when it was last written). Each part keeps its own
+    // record, found by type and created empty on first use.
+    template <class T> T &record() {
+        std::shared_ptr<void> &slot = records_[std::type_index(typeid(T))];
+        if (!slot) {
+            slot = std::make_shared<T>();
+        }
+        return *static_cast<T *>(slot.get());
+    }
+
 private:
     Screen &create(std::string_view id, bool visible);
     void setVisible(Screen &screen, bool visible);
@@ -108,6 +120,7 @@ private:
     std::vector<ScreenObserver *> observers_;
     int depth_ = 0;
     bool ended_ = false;
+    std::map<std::type_index, std::shared_ptr<void>> records_;
 };
 
 } // namespace vermona

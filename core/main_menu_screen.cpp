@@ -2,6 +2,7 @@
 
 #include "core/core_screens.h"
 #include "core/game.h"
+#include "core/save_file.h"
 
 namespace vermona {
 
@@ -152,7 +153,19 @@ public:
     void Command2_Click() { go("Form15"); }
     void Command3_Click() { go("Form7"); }
     void Command4_Click() { go("Form20"); }
-    void save_Click() {}
+    // Stays on the menu without a tick. A value the file cannot hold or a
+    // failed write is reported and the previous save is kept.
+    void save_Click() {
+        SaveValues values = saveValuesOf(s);
+        SaveText text = encodeSave(values);
+        int error = text.ok() ? writeSaveFile(kSaveFileName, text.text) : 0;
+        if (!text.ok() || error != 0) {
+            game_.msgBox(saveFailureMessage(error), kOkOnly, "ヴェルモナ");
+            return;
+        }
+        game_.record<SaveRecord>().lastWritten = values;
+        game_.msgBox("セーブを完了しました", kOkOnly, "ヴェルモナ");
+    }
 
 private:
     void go(const char *next) {

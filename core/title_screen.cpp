@@ -1,5 +1,6 @@
 #include "core/core_screens.h"
 #include "core/game.h"
+#include "core/save_file.h"
 
 namespace vermona {
 
@@ -27,7 +28,24 @@ public:
         game_.close("Form1");
     }
 
-    void help_Click() {}
+    // Everything is decoded into a temporary first, so a file that cannot be
+    // read leaves the game as it was and the player can start or retry.
+    void help_Click() {
+        LoadResult loaded = loadSaveFile(kSaveFileName);
+        if (loaded.fault == LoadFault::NotWhole) {
+            game_.msgBox("データの変更はしないようにして下さい！", kOkOnly, fieldCheckTitle(loaded.line));
+            game_.end();
+        }
+        if (!loaded.ok()) {
+            game_.msgBox(loadFailureMessage(loaded), kOkOnly, "ヴェルモナ");
+            return;
+        }
+        assignSaveValues(s, loaded.values);
+        game_.record<SaveRecord>().lastWritten = loaded.values;
+        game_.msgBox("ロード終了", kOkOnly, "ヴェルモナ");
+        game_.show("Form3");
+        game_.close("Form1");
+    }
 };
 
 } // namespace

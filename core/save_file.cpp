@@ -1,0 +1,425 @@
+#include "core/save_file.h"
+
+#include "core/game_state.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <fcntl.h>
+#include <filesystem>
+#include <unistd.h>
+
+namespace vermona {
+
+namespace {
+
+// saveMultiplier = 3.17, held in hundredths so that encoding is exact.
+constexpr std::int64_t kMultiplierHundredths = 317;
+
+struct Field {
+    Var GameState::*member;
+    int sign;                      // +1: stored = v*M + offset, -1: stored = v*M - offset
+    std::int64_t offsetHundredths; // saveOffset(n)
+};
+
+// File order. The offsets are arbitrary small constants; changing any of them
+// makes every existing save unreadable.
+constexpr std::array<Field, kSaveLines> kFields{{
+    {&GameState::strength, +1, 1200},          // 12
+    {&GameState::defense, +1, 725},            // 7.25
+    {&GameState::speed, +1, 3100},             // 31
+    {&GameState::stamina, +1, 456},            // 4.56
+    {&GameState::intellect, +1, 1900},         // 19
+    {&GameState::magicPower, +1, 883},         // 8.83
+    {&GameState::fatigue, +1, 2700},           // 27
+    {&GameState::fireMagicLevel, +1, 1337},    // 13.37
+    {&GameState::waterMagicLevel, +1, 500},    // 5
+    {&GameState::thunderMagicLevel, +1, 2261}, // 22.61
+    {&GameState::neutralMagicLevel, +1, 4100}, // 41
+    {&GameState::healMagicLevel, +1, 918},     // 9.18
+    {&GameState::cureMagicLevel, -1, 1600},    // 16
+    {&GameState::money, -1, 7777},             // 77.77
+    {&GameState::week, -1, 2300},              // 23
+    {&GameState::month, -1, 349},              // 3.49
+    {&GameState::year, -1, 5200},              // 52
+    {&GameState::element, -1, 1024},           // 10.24
+    {&GameState::powerMagicLevel, +1, 800},    // 8
+    {&GameState::guardMagicLevel, +1, 3911},   // 39.11
+    {&GameState::speedMagicLevel, +1, 1500},   // 15
+    {&GameState::answer, +1, 642},             // 6.42
+    {&GameState::shopMode, +1, 2900},          // 29
+    {&GameState::ownsWoodShield, +1, 1179},    // 11.79
+    {&GameState::ownsIronShield, +1, 600},     // 6
+    {&GameState::ownsSteelShield, +1, 2588},   // 25.88
+    {&GameState::equipKind, +1, 3300},         // 33
+    {&GameState::equipStep, +1, 471},          // 4.71
+    {&GameState::equipChoice, +1, 1800},       // 18
+    {&GameState::ownsKnife, +1, 3626},         // 36.26
+    {&GameState::ownsSword, +1, 900},          // 9
+    {&GameState::daysToTournament, +1, 1295},  // 12.95
+    {&GameState::entrants, +1, 4400},          // 44
+    {&GameState::herbs, +1, 2037},             // 20.37
+    {&GameState::saveSpare1, +1, 700},         // 7
+    {&GameState::saveSpare2, +1, 1552},        // 15.52
+}};
+
+static_assert(std::all_of(kFields.begin(), kFields.end(), [](const Field &f) {
+    return f.offsetHundredths > 0 && f.offsetHundredths <= 7777;
+}));
+
+// loadValue is fixed-point with four decimals, held in ten-thousandths. Its
+// magnitude is capped so that (loadValue -/+ offset) * 100 stays within 2^53:
+// then the division below divides exact integers and its only rounding is
+// the division's own, and every saved whole value comes back exactly.
+constexpr std::int64_t kLoadValueLimit = 9'000'000'000LL * 10000;
+constexpr std::int64_t kMaxOffsetHundredths = 7777;
+static_assert((kLoadValueLimit + kMaxOffsetHundredths * 100) * 100 <= (std::int64_t{1} << 53));
+// Everything the save writes is within the cap.
+static_assert(-kSaveMin * kMultiplierHundredths * 100 + kMaxOffsetHundredths * 100 <= kLoadValueLimit);
+
+// A valid file is well under 2 KB; blanks around the numbers are allowed, but
+// not without end.
+constexpr std::size_t kMaxFileBytes = 1 << 20;
+
+constexpr bool isBlank(char c) { return c == ' ' || c == '\t'; }
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool onlyWhitespace(std::string_view text) {
+    for (char c : text) {
+        if (!isBlank(c) && c != '\r' && c != '\n') {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string_view trimBlanks(std::string_view s) {
+    while (!s.empty() && isBlank(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && isBlank(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+// Decimal text of a number of hundredths, shortest form: no point when whole,
+// no trailing zero after it.
+std::string hundredthsText(std::int64_t h) {
+    std::string out = h < 0 ? "-" : "";
+    std::uint64_t a = h < 0 ? 0 - static_cast<std::uint64_t>(h) : static_cast<std::uint64_t>(h);
+    out += std::to_string(a / 100);
+    if (std::uint64_t frac = a % 100; frac != 0) {
+        out += '.';
+        out += static_cast<char>('0' + frac / 10);
+        if (frac % 10 != 0) {
+            out += static_cast<char>('0' + frac % 10);
+        }
+    }
+    return out;
+}
+
+// Reads a plain decimal number ([+|-] digits [. digits], at least one digit)
+// into ten-thousandths, rounding the fifth decimal onward half to even.
+LoadFault parseLoadValue(std::string_view s, std::int64_t &out) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    bool anyDigit = false;
+    bool tooLarge = false;
+    std::int64_t whole = 0;
+    for (; i < s.size() && isDigit(s[i]); ++i) {
+        anyDigit = true;
+        if (!tooLarge) {
+            whole = whole * 10 + (s[i] - '0');
+            tooLarge = whole > kLoadValueLimit / 10000;
+        }
+    }
+    std::int64_t frac = 0; // first four decimals
+    int fracDigits = 0;
+    int fifth = 0;       // the fifth decimal
+    bool beyond = false; // any non-zero decimal after the fifth
+    if (i < s.size() && s[i] == '.') {
+        for (++i; i < s.size() && isDigit(s[i]); ++i, ++fracDigits) {
+            anyDigit = true;
+            int d = s[i] - '0';
+            if (fracDigits < 4) {
+                frac = frac * 10 + d;
+            } else if (fracDigits == 4) {
+                fifth = d;
+            } else if (d != 0) {
+                beyond = true;
+            }
+        }
+    }
+    if (!anyDigit || i != s.size()) {
+        return LoadFault::NotANumber;
+    }
+    if (tooLarge) {
+        return LoadFault::OutOfRange;
+    }
+    for (int k = fracDigits; k < 4; ++k) {
+        frac *= 10;
+    }
+    std::int64_t v = whole * 10000 + frac;
+    if (fifth > 5 || (fifth == 5 && (beyond || (v & 1) != 0))) {
+        ++v;
+    }
+    if (v > kLoadValueLimit) {
+        return LoadFault::OutOfRange;
+    }
+    out = negative ? -v : v;
+    return LoadFault::None;
+}
+
+} // namespace
+
+SaveValues saveValuesOf(const GameState &state) {
+    SaveValues v{};
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        v[i] = (state.*kFields[i].member).get();
+    }
+    return v;
+}
+
+void assignSaveValues(GameState &state, const SaveValues &values) {
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        state.*kFields[i].member = values[i];
+    }
+}
+
+std::optional<std::string> encodeLine(int line, Var::Int value) {
+    if (line < 1 || line > kSaveLines || value < kSaveMin || value > kSaveMax) {
+        return std::nullopt;
+    }
+    const Field &f = kFields[static_cast<std::size_t>(line - 1)];
+    return hundredthsText(value * kMultiplierHundredths + f.sign * f.offsetHundredths);
+}
+
+SaveText encodeSave(const SaveValues &values) {
+    SaveText out;
+    for (int line = 1; line <= kSaveLines; ++line) {
+        auto text = encodeLine(line, values[static_cast<std::size_t>(line - 1)]);
+        if (!text) {
+            return SaveText{{}, line};
+        }
+        out.text += *text;
+        out.text += '\n';
+    }
+    return out;
+}
+
+LineResult decodeLine(int line, std::string_view content) {
+    if (line < 1 || line > kSaveLines) { // there is no such line
+        return {LoadFault::ExtraData, 0};
+    }
+    std::int64_t loadValue = 0;
+    if (LoadFault f = parseLoadValue(trimBlanks(content), loadValue); f != LoadFault::None) {
+        return {f, 0};
+    }
+    // Undo the offset in fixed point: subtract it for a + field, add it for a - one.
+    const Field &field = kFields[static_cast<std::size_t>(line - 1)];
+    std::int64_t unshifted = loadValue - field.sign * field.offsetHundredths * 100;
+    // Divide by the multiplier in double precision. Both operands are exact
+    // integers (see kLoadValueLimit) and the quotient comes out already in
+    // ten-thousandths, so rounding it to a whole number gives four decimals.
+    double quotient = static_cast<double>(unshifted * 100) / static_cast<double>(kMultiplierHundredths);
+    auto decoded = static_cast<std::int64_t>(std::nearbyint(quotient));
+    if (decoded % 10000 != 0) {
+        return {LoadFault::NotWhole, 0};
+    }
+    Var::Int value = decoded / 10000;
+    if (value < kSaveMin || value > kSaveMax) {
+        return {LoadFault::OutOfRange, 0};
+    }
+    return {LoadFault::None, value};
+}
+
+LoadResult decodeSave(std::string_view text) {
+    LoadResult r;
+    if (onlyWhitespace(text)) {
+        r.fault = LoadFault::Empty;
+        return r;
+    }
+    std::size_t pos = 0;
+    for (int line = 1; line <= kSaveLines; ++line) {
+        if (onlyWhitespace(text.substr(pos))) {
+            r.fault = LoadFault::Short;
+            r.line = line;
+            return r;
+        }
+        std::size_t eol = text.find('\n', pos);
+        std::string_view content = text.substr(pos, eol == std::string_view::npos ? eol : eol - pos);
+        if (!content.empty() && content.back() == '\r') {
+            content.remove_suffix(1);
+        }
+        LineResult lr = decodeLine(line, content);
+        if (lr.fault != LoadFault::None) {
+            r.fault = lr.fault;
+            r.line = line;
+            return r;
+        }
+        r.values[static_cast<std::size_t>(line - 1)] = lr.value;
+        pos = eol == std::string_view::npos ? text.size() : eol + 1;
+    }
+    if (!onlyWhitespace(text.substr(pos))) {
+        r.fault = LoadFault::ExtraData;
+    }
+    return r;
+}
+
+std::string fieldCheckTitle(int line) { return "ロード" + std::to_string(std::min(line, 21)); }
+
+std::string loadFailureMessage(const LoadResult &result) {
+    std::string reason;
+    std::string n = std::to_string(result.line);
+    switch (result.fault) {
+    case LoadFault::None:
+        return {};
+    case LoadFault::Missing:
+        reason = std::string(kSaveFileName) + " がありません。";
+        break;
+    case LoadFault::Unreadable:
+        reason = std::string(kSaveFileName) + " を開けません。";
+        break;
+    case LoadFault::FileTooLong:
+        reason = std::string(kSaveFileName) + " が大きすぎます。";
+        break;
+    case LoadFault::Empty:
+        reason = std::string(kSaveFileName) + " が空です。";
+        break;
+    case LoadFault::Short:
+        reason = n + "行目がありません（36行必要です）。";
+        break;
+    case LoadFault::NotANumber:
+        reason = n + "行目が数値ではありません。";
+        break;
+    case LoadFault::OutOfRange:
+        reason = n + "行目の数値が大きすぎます。";
+        break;
+    case LoadFault::ExtraData:
+        reason = "36行目より後に余分なデータがあります。";
+        break;
+    case LoadFault::NotWhole:
+        reason = n + "行目が変更されています。";
+        break;
+    }
+    return "セーブデータを読み込めませんでした。\n" + reason;
+}
+
+LoadResult loadSaveFile(const std::string &path) {
+    LoadResult r;
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        r.fault = errno == ENOENT ? LoadFault::Missing : LoadFault::Unreadable;
+        return r;
+    }
+    std::string text;
+    char buf[4096];
+    for (;;) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            r.fault = LoadFault::Unreadable;
+            break;
+        }
+        if (n == 0) {
+            break;
+        }
+        if (text.size() + static_cast<std::size_t>(n) > kMaxFileBytes) {
+            r.fault = LoadFault::FileTooLong;
+            break;
+        }
+        text.append(buf, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return r.ok() ? decodeSave(text) : r;
+}
+
+int writeSaveFile(const std::string &path, std::string_view text) {
+    // A name of our own beside the target, so that the rename stays within
+    // one file system and never replaces anything but the save itself.
+    std::string tmp;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        tmp = path + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
+        fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            return errno;
+        }
+    }
+    if (fd < 0) {
+        return EEXIST;
+    }
+    auto fail = [&](int err) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        ::unlink(tmp.c_str());
+        return err;
+    };
+    const char *p = text.data();
+    std::size_t left = text.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return fail(n < 0 ? errno : EIO);
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0) {
+        return fail(errno);
+    }
+    int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0) {
+        return fail(errno);
+    }
+    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+        return fail(errno);
+    }
+    // Make the rename itself durable. The new file is complete and in place
+    // already, so a file system that cannot sync a directory is no failure.
+    std::filesystem::path dir = std::filesystem::path(path).parent_path();
+    int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
+    return 0;
+}
+
+std::string saveFailureMessage(int error) {
+    std::string reason;
+    switch (error) {
+    case 0:
+        reason = "保存できる範囲（" + std::to_string(kSaveMin) + "～" + std::to_string(kSaveMax) +
+                 "）を超えた値があります。";
+        break;
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT:
+        reason = "ディスクの空きが足りません。";
+        break;
+    case EROFS:
+    case EACCES:
+    case EPERM:
+        reason = "保存先に書き込めません。";
+        break;
+    default:
+        reason = "書き込み中にエラーが起きました（エラー番号 " + std::to_string(error) + "）。";
+        break;
+    }
+    return "セーブできませんでした。\n" + reason + "\n前のセーブデータは変更されていません。";
+}
+
+} // namespace vermona

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "core/var.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vermona {
+
+struct GameState;
+
+// The one save slot, in the working directory.
+inline constexpr const char *kSaveFileName = "savedate.sav";
+inline constexpr int kSaveLines = 36;
+
+// Every value in this range is written and read back exactly: it is the
+// 32-bit range the game's numbers are meant to live in, and with the
+// multiplier below its encoded values stay small enough for the load's
+// double-precision division to be exact. Saving refuses anything outside it
+// rather than write a file that would not load back.
+inline constexpr Var::Int kSaveMin = -2147483648LL;
+inline constexpr Var::Int kSaveMax = 2147483647LL;
+
+// The saved variables in file order; an empty variable counts as 0.
+using SaveValues = std::array<Var::Int, kSaveLines>;
+
+SaveValues saveValuesOf(const GameState &state);
+void assignSaveValues(GameState &state, const SaveValues &values);
+
+// ---- encoding -------------------------------------------------------------
+
+// One line's text (without its line break), or nothing when the value is
+// outside kSaveMin..kSaveMax. line is 1..36.
+std::optional<std::string> encodeLine(int line, Var::Int value);
+
+// The whole file, or the first line (1..36) whose value cannot be saved.
+struct SaveText {
+    std::string text;
+    int outOfRangeLine = 0;
+    [[nodiscard]] bool ok() const { return outOfRangeLine == 0; }
+};
+SaveText encodeSave(const SaveValues &values);
+
+// ---- decoding -------------------------------------------------------------
+
+enum class LoadFault {
+    None,
+    Missing,     // no file
+    Unreadable,  // cannot be opened or read
+    FileTooLong, // far longer than any save could be
+    Empty,       // no bytes at all
+    Short,       // ends before line `line`
+    NotANumber,  // line `line` is not a plain decimal number
+    OutOfRange,  // line `line` holds a number beyond what a save can hold
+    ExtraData,   // something other than blanks follows line 36
+    NotWhole,    // line `line` does not decode to a whole number: the file was edited
+};
+
+struct LoadResult {
+    LoadFault fault = LoadFault::None;
+    int line = 0;        // 1..36 for the per-line faults
+    SaveValues values{}; // complete only when fault is None
+    [[nodiscard]] bool ok() const { return fault == LoadFault::None; }
+};
+
+// Pure: parses and decodes the text of a save file. Lines are checked in
+// order and the first faulty line decides the result, as a reader going
+// through the file line by line would find it.
+LoadResult decodeSave(std::string_view text);
+
+// One line's content (no line break). Exposed for tests.
+struct LineResult {
+    LoadFault fault = LoadFault::None;
+    Var::Int value = 0;
+};
+LineResult decodeLine(int line, std::string_view content);
+
+// Title of the box that refuses an edited file: "ロード1" .. "ロード21", and
+// "ロード21" for every later line.
+std::string fieldCheckTitle(int line);
+
+// Prompt for a load that failed for any reason other than NotWhole.
+std::string loadFailureMessage(const LoadResult &result);
+
+// ---- files ----------------------------------------------------------------
+
+// Reads and decodes a save file.
+LoadResult loadSaveFile(const std::string &path);
+
+// Writes text as the file at path so that a reader sees either the old file or
+// the complete new one: the text goes to a temporary file beside it, which is
+// flushed to disk and then renamed over the old file. Returns 0 or the errno
+// of the step that failed; on failure the old file is untouched and the
+// temporary file is gone.
+int writeSaveFile(const std::string &path, std::string_view text);
+
+// Prompt for a save that failed; error is writeSaveFile's result, or 0 when
+// a value was out of range.
+std::string saveFailureMessage(int error);
+
+// Bookkeeping of one game, kept beside (not in) the game variables: what the
+// save file held when this game last saved or loaded.
+struct SaveRecord {
+    std::optional<SaveValues> lastWritten;
+};
+
+} // namespace vermona
