@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/game.h"
+
+#include <QPointer>
+#include <exception>
+#include <functional>
+#include <map>
+#include <vector>
+
+class QWidget;
+
+namespace vermona::platform {
+
+class ScreenWindow;
+
+// Draws the game's screens: one ScreenWindow per existing screen, kept in
+// step with the screen runtime. Every click, menu choice and timer tick of a
+// window goes through here into the game.
+class Frontend : public ScreenObserver {
+public:
+    explicit Frontend(Game &game);
+    ~Frontend() override;
+    Frontend(const Frontend &) = delete;
+    Frontend &operator=(const Frontend &) = delete;
+
+    [[nodiscard]] Game &game() const { return game_; }
+    [[nodiscard]] ScreenWindow *windowFor(const Screen &screen) const;
+    [[nodiscard]] std::vector<ScreenWindow *> windows() const;
+    // The window a message box belongs on: the active game window, else the
+    // one shown or activated last; null when none is visible.
+    [[nodiscard]] QWidget *dialogParent() const;
+
+    // Called when the program ends (Game::end or the player closing a
+    // window). Default: quit the application's event loop.
+    void setProgramEndedHandler(std::function<void()> handler) { onEnded_ = std::move(handler); }
+    // Called after a handler failed with an exception; the exception is kept
+    // until rethrowPendingError. Default: nothing.
+    void setErrorHandler(std::function<void()> handler) { onError_ = std::move(handler); }
+    void rethrowPendingError();
+    [[nodiscard]] bool hasPendingError() const { return pending_ != nullptr; }
+    // Called each time a window has painted its client area.
+    void setPaintHook(std::function<void(Screen &)> hook) { onPaint_ = std::move(hook); }
+
+    // From the windows.
+    void click(Control &control);
+    void choose(MenuEntry &entry);
+    void closeRequested();
+    void windowActivated(ScreenWindow &window);
+    void windowPainted(Screen &screen);
+
+    // ScreenObserver
+    void screenCreated(Screen &screen) override;
+    void screenVisibilityChanged(Screen &screen) override;
+    void screenClosed(Screen &screen) override;
+    void controlChanged(Control &control) override;
+    void programEnded() override;
+
+private:
+    void route(const std::function<void()> &handler);
+    void place(ScreenWindow &window) const;
+    [[nodiscard]] ScreenWindow *lastActive(const ScreenWindow *except) const;
+
+    Game &game_;
+    std::map<const Screen *, QPointer<ScreenWindow>> windows_;
+    std::vector<QPointer<ScreenWindow>> recent_;  // most recently active first
+    std::vector<QPointer<ScreenWindow>> closing_; // closed, waiting for deletion
+    std::function<void()> onEnded_;
+    std::function<void()> onError_;
+    std::function<void(Screen &)> onPaint_;
+    std::exception_ptr pending_;
+    int depth_ = 0; // handlers of ours running, nested through message boxes
+};
+
+} // namespace vermona::platform

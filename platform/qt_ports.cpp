@@ -1,0 +1,30 @@
+#include "platform/qt_ports.h"
+
+#include <QMessageBox>
+
+namespace vermona::platform {
+
+int QtPorts::messageBox(const std::string &prompt, int style, const std::string &title) {
+    QMessageBox box(parent_ ? parent_() : nullptr);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setWindowTitle(QString::fromStdString(title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(QString::fromStdString(prompt));
+    if (style == kYesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    // Closing a Yes/No box by its title bar or Esc counts as No.
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return kYes;
+    case QMessageBox::No:
+        return kNo;
+    default:
+        return style == kYesNo ? kNo : kOk;
+    }
+}
+
+} // namespace vermona::platform

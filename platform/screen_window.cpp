@@ -1,0 +1,499 @@
+#include "platform/screen_window.h"
+
+#include "platform/fonts.h"
+#include "platform/frontend.h"
+
+#include <QAudioOutput>
+#include <QCloseEvent>
+#include <QColor>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMediaPlayer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QVideoWidget>
+#include <cmath>
+#include <functional>
+#include <utility>
+
+namespace vermona::platform {
+
+int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+namespace {
+
+QColor toQColor(Rgb rgb) { return QColor((rgb >> 16U) & 0xFFU, (rgb >> 8U) & 0xFFU, rgb & 0xFFU); }
+
+QString qs(const std::string &text) { return QString::fromStdString(text); }
+
+QRect boxOf(const Control &c) { return {px(c.left), px(c.top), px(c.width), px(c.height)}; }
+
+// Bitmaps belong to the program, not to the working directory: look beside
+// the working directory first, then in the program's own assets.
+QPixmap loadPicture(const std::string &file) {
+    if (file.empty()) {
+        return {};
+    }
+    const QString name = qs(file);
+    QStringList candidates{name};
+    if (QFileInfo(name).isRelative()) {
+        candidates << QCoreApplication::applicationDirPath() + "/assets/" + name;
+#ifdef VERMONA_ASSET_DIR
+        candidates << QStringLiteral(VERMONA_ASSET_DIR) + "/" + name;
+#endif
+    }
+    for (const QString &path : candidates) {
+        if (QFileInfo::exists(path)) {
+            return QPixmap(path);
+        }
+    }
+    return {};
+}
+
+// The client area: window colour and the window's bitmap at natural size.
+class ClientArea : public QWidget {
+public:
+    ClientArea(QWidget *parent, Rgb background, QPixmap picture, std::function<void()> painted)
+        : QWidget(parent), background_(toQColor(background)), picture_(std::move(picture)),
+          painted_(std::move(painted)) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent * /*event*/) override {
+        QPainter p(this);
+        p.fillRect(rect(), background_);
+        if (!picture_.isNull()) {
+            p.drawPixmap(0, 0, picture_);
+        }
+        painted_();
+    }
+
+private:
+    QColor background_;
+    QPixmap picture_;
+    std::function<void()> painted_;
+};
+
+// A label: text in its box, wrapped unless sized to its text; clickable.
+class LabelWidget : public QWidget {
+public:
+    LabelWidget(QWidget *parent, const Control &c, std::function<void()> onClick)
+        : QWidget(parent), text_(qs(c.caption())), foreground_(toQColor(c.foreground)), autoSize_(c.autoSize),
+          onClick_(std::move(onClick)) {
+        if (c.background && !c.transparent) {
+            background_ = toQColor(*c.background);
+            setAttribute(Qt::WA_OpaquePaintEvent);
+        }
+        switch (c.align) {
+        case Align::Left:
+            flags_ = Qt::AlignLeft;
+            break;
+        case Align::Center:
+            flags_ = Qt::AlignHCenter;
+            break;
+        case Align::Right:
+            flags_ = Qt::AlignRight;
+            break;
+        }
+        flags_ |= Qt::AlignTop;
+        if (!autoSize_) {
+            flags_ |= Qt::TextWordWrap;
+        }
+        designFont_ = toQFont(c.font);
+        setFont(designFont_);
+        setGeometry(boxOf(c));
+        fit();
+    }
+
+    void setText(const QString &text) {
+        text_ = text;
+        fit();
+        update();
+    }
+    [[nodiscard]] const QString &text() const { return text_; }
+
+protected:
+    void paintEvent(QPaintEvent * /*event*/) override {
+        QPainter p(this);
+        if (background_.isValid()) {
+            p.fillRect(rect(), background_);
+        }
+        p.setPen(foreground_);
+        p.drawText(rect(), flags_, text_);
+    }
+
+    void mousePressEvent(QMouseEvent *event) override {
+        if (event->button() == Qt::LeftButton) {
+            pressed_ = true;
+        }
+    }
+
+    void mouseReleaseEvent(QMouseEvent *event) override {
+        if (event->button() != Qt::LeftButton || !pressed_) {
+            return;
+        }
+        pressed_ = false;
+        if (rect().contains(event->position().toPoint())) {
+            onClick_(); // may close this label's screen; nothing of ours runs after it
+        }
+    }
+
+private:
+    void fit() {
+        if (autoSize_) {
+            // Sized to the text, the box keeps its top-left corner.
+            resize(QFontMetrics(font()).size(0, text_));
+            return;
+        }
+        // The free fonts run wider than the design's, so a caption that
+        // filled its box there would lose its last line here. Narrow the
+        // glyphs (never the height) until the wrapped text fits again.
+        QFont f = designFont_;
+        for (int stretch = 100; stretch >= kNarrowest; --stretch) {
+            f.setStretch(stretch);
+            const QRect need =
+                QFontMetrics(f).boundingRect(QRect(0, 0, width(), QWIDGETSIZE_MAX), flags_, text_);
+            if (need.height() <= height() && need.width() <= width()) {
+                setFont(f);
+                return;
+            }
+        }
+        setFont(designFont_);
+    }
+
+    static constexpr int kNarrowest = 70; // per cent of the design width
+
+    QString text_;
+    QFont designFont_;
+    QColor foreground_;
+    QColor background_; // invalid: transparent
+    int flags_ = 0;
+    bool autoSize_;
+    bool pressed_ = false;
+    std::function<void()> onClick_;
+};
+
+// All lines of the screen on one layer, above the labels.
+class LineLayer : public QWidget {
+public:
+    LineLayer(QWidget *parent, const Screen &screen) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        for (const auto &c : screen.controls()) {
+            if (c->kind() == ControlKind::Line) {
+                lines_.push_back(c.get());
+            }
+        }
+    }
+
+    void forget() { lines_.clear(); }
+
+protected:
+    void paintEvent(QPaintEvent * /*event*/) override {
+        QPainter p(this);
+        p.setPen(QPen(Qt::black, 0));
+        for (const Control *c : lines_) {
+            if (c->visible()) {
+                p.drawLine(px(c->left), px(c->top), px(c->x2), px(c->y2));
+            }
+        }
+    }
+
+private:
+    std::vector<const Control *> lines_;
+};
+
+// A picture box: its bitmap at natural size from the top-left, clipped.
+class PictureWidget : public QWidget {
+public:
+    PictureWidget(QWidget *parent, const Control &c) : QWidget(parent), picture_(loadPicture(c.file)) {
+        if (c.background) {
+            background_ = toQColor(*c.background);
+        }
+        setGeometry(boxOf(c));
+    }
+
+protected:
+    void paintEvent(QPaintEvent * /*event*/) override {
+        QPainter p(this);
+        if (background_.isValid()) {
+            p.fillRect(rect(), background_);
+        }
+        if (!picture_.isNull()) {
+            p.drawPixmap(0, 0, picture_);
+        }
+    }
+
+private:
+    QPixmap picture_;
+    QColor background_;
+};
+
+QString buttonStyle(const Control &c) {
+    // Fusion shades a palette colour into a gradient; a style sheet keeps the
+    // design's colour exact and still gives the raised and pressed edges.
+    const QString bg = toQColor(*c.background).name();
+    const QString fg = toQColor(c.foreground).name();
+    return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 2px outset %3; }"
+                          "QPushButton:pressed { border-style: inset; }"
+                          "QPushButton:focus { outline: none; }")
+        .arg(bg, fg, toQColor(*c.background).darker(110).name());
+}
+
+} // namespace
+
+ScreenWindow::ScreenWindow(Frontend &frontend, Screen &screen)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      frontend_(frontend), screen_(&screen) {
+    setObjectName(qs(screen.id()));
+    setWindowTitle(qs(screen.caption()));
+    build();
+}
+
+ScreenWindow::~ScreenWindow() = default;
+
+void ScreenWindow::build() {
+    Screen &screen = *screen_;
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    // The window is exactly the client area plus the menu bar, and cannot be
+    // resized.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    if (!screen.menu().empty()) {
+        menuBar_ = new QMenuBar(this);
+        for (const MenuEntry &entry : screen.menu()) {
+            if (entry.children.empty()) {
+                QAction *a = menuBar_->addAction(qs(entry.caption));
+                actions_[&entry] = a;
+                connect(a, &QAction::triggered, this, [this, name = entry.name] {
+                    if (screen_ != nullptr) {
+                        if (MenuEntry *e = screen_->findMenu(name)) {
+                            chosen(*e);
+                        }
+                    }
+                });
+            } else {
+                QMenu *m = menuBar_->addMenu(qs(entry.caption));
+                actions_[&entry] = m->menuAction();
+                buildMenu(m, entry);
+            }
+        }
+        layout->setMenuBar(menuBar_);
+    }
+
+    QPointer<ScreenWindow> self(this);
+    client_ = new ClientArea(this, screen.background(), loadPicture(screen.picture()), [self] {
+        // Reported once the whole window has been painted, children included.
+        QTimer::singleShot(0, self, [self] {
+            if (self && self->screen_ != nullptr) {
+                self->frontend_.windowPainted(*self->screen_);
+            }
+        });
+    });
+    client_->setFixedSize(px(screen.clientWidth()), px(screen.clientHeight()));
+    layout->addWidget(client_);
+
+    // Stacking as the design's toolkit had it: labels in declaration order,
+    // the lines above them, then the windowed controls (buttons, pictures,
+    // movies) above everything drawn on the form itself.
+    for (const auto &c : screen.controls()) {
+        if (c->kind() == ControlKind::Label) {
+            widgets_[c.get()] = makeControl(*c);
+        }
+    }
+    lines_ = new LineLayer(client_, screen);
+    lines_->setGeometry(client_->rect());
+    for (const auto &c : screen.controls()) {
+        if (c->kind() != ControlKind::Label && c->kind() != ControlKind::Line) {
+            if (QWidget *w = makeControl(*c)) {
+                widgets_[c.get()] = w;
+            }
+        }
+    }
+}
+
+void ScreenWindow::buildMenu(QMenu *menu, const MenuEntry &entry) {
+    for (const MenuEntry &child : entry.children) {
+        if (!child.children.empty()) {
+            QMenu *sub = menu->addMenu(qs(child.caption));
+            actions_[&child] = sub->menuAction();
+            buildMenu(sub, child);
+            continue;
+        }
+        QAction *a = menu->addAction(qs(child.caption));
+        actions_[&child] = a;
+        connect(a, &QAction::triggered, this, [this, name = child.name] {
+            if (screen_ != nullptr) {
+                if (MenuEntry *e = screen_->findMenu(name)) {
+                    chosen(*e);
+                }
+            }
+        });
+    }
+}
+
+QWidget *ScreenWindow::makeControl(Control &c) {
+    QWidget *w = nullptr;
+    switch (c.kind()) {
+    case ControlKind::Label:
+        w = new LabelWidget(client_, c, [this, &c] { clicked(c); });
+        break;
+    case ControlKind::Button: {
+        auto *b = new QPushButton(qs(c.caption()), client_);
+        b->setFont(toQFont(c.font));
+        b->setGeometry(boxOf(c));
+        if (c.background) {
+            b->setStyleSheet(buttonStyle(c));
+        }
+        QPixmap picture = loadPicture(c.file);
+        if (!picture.isNull()) {
+            // Centred on the button and clipped to it.
+            auto *image = new QLabel(b);
+            image->setAttribute(Qt::WA_TransparentForMouseEvents);
+            image->setPixmap(picture);
+            QRect r(QPoint(0, 0), picture.size());
+            r.moveCenter(QRect(QPoint(0, 0), b->size()).center());
+            image->setGeometry(r);
+        }
+        connect(b, &QPushButton::clicked, this, [this, &c] { clicked(c); });
+        w = b;
+        break;
+    }
+    case ControlKind::Picture:
+        w = new PictureWidget(client_, c);
+        break;
+    case ControlKind::Movie: {
+        // The video is supplied beside the program; without it the player
+        // stays empty, as the design allows.
+        const QFileInfo video(qs(c.file));
+        if (c.file.empty() || !video.isFile()) {
+            return nullptr;
+        }
+        auto *view = new QVideoWidget(client_);
+        view->setGeometry(boxOf(c));
+        auto *player = new QMediaPlayer(view);
+        player->setAudioOutput(new QAudioOutput(player));
+        player->setVideoOutput(view);
+        player->setSource(QUrl::fromLocalFile(video.absoluteFilePath()));
+        player->play();
+        w = view;
+        break;
+    }
+    case ControlKind::Timer: {
+        auto *t = new QTimer(this);
+        timers_[&c] = t;
+        connect(t, &QTimer::timeout, this, [this, &c] { clicked(c); });
+        updateControl(c);
+        return nullptr;
+    }
+    case ControlKind::Line:
+        return nullptr;
+    }
+    w->setHidden(!c.visible());
+    return w;
+}
+
+QWidget *ScreenWindow::widgetFor(const Control &control) const {
+    auto it = widgets_.find(&control);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+QAction *ScreenWindow::actionFor(const MenuEntry &entry) const {
+    auto it = actions_.find(&entry);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QTimer *ScreenWindow::timerFor(const Control &control) const {
+    auto it = timers_.find(&control);
+    return it == timers_.end() ? nullptr : it->second;
+}
+
+void ScreenWindow::updateControl(Control &control) {
+    if (screen_ == nullptr) {
+        return;
+    }
+    if (control.kind() == ControlKind::Line) {
+        lines_->update();
+        return;
+    }
+    if (QTimer *t = timerFor(control)) {
+        t->setInterval(control.interval);
+        const bool run = control.enabled && control.interval > 0;
+        if (run && !t->isActive()) {
+            t->start();
+        } else if (!run) {
+            t->stop();
+        }
+        return;
+    }
+    QWidget *w = widgetFor(control);
+    if (w == nullptr) {
+        return;
+    }
+    if (auto *label = dynamic_cast<LabelWidget *>(w)) {
+        label->setText(qs(control.caption()));
+    } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+        button->setText(qs(control.caption()));
+    }
+    w->setHidden(!control.visible());
+}
+
+void ScreenWindow::detach() {
+    screen_ = nullptr;
+    for (auto &[control, timer] : timers_) {
+        timer->stop();
+    }
+    for (QMediaPlayer *player : findChildren<QMediaPlayer *>()) {
+        player->stop();
+    }
+    static_cast<LineLayer *>(lines_)->forget();
+    widgets_.clear();
+    timers_.clear();
+    actions_.clear();
+    hide();
+    deleteLater();
+}
+
+void ScreenWindow::clicked(Control &control) {
+    // A click queued before the screen closed arrives at a window that is
+    // only waiting to be deleted.
+    if (screen_ != nullptr) {
+        frontend_.click(control);
+    }
+}
+
+void ScreenWindow::chosen(MenuEntry &entry) {
+    if (screen_ != nullptr) {
+        frontend_.choose(entry);
+    }
+}
+
+void ScreenWindow::closeEvent(QCloseEvent *event) {
+    // The game decides; if it ends, every window goes through detach().
+    event->ignore();
+    if (screen_ != nullptr) {
+        frontend_.closeRequested();
+    }
+}
+
+void ScreenWindow::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && screen_ != nullptr) {
+        frontend_.windowActivated(*this);
+    }
+    QWidget::changeEvent(event);
+}
+
+} // namespace vermona::platform

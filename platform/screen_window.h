@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/screen.h"
+
+#include <QWidget>
+#include <unordered_map>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QTimer;
+
+namespace vermona::platform {
+
+class Frontend;
+
+// Twips to logical pixels: 15 twips make one pixel.
+int px(int twips);
+
+// The one window class: draws any Screen from its design-time properties and
+// passes clicks on to the game. It knows nothing of the game's rules.
+class ScreenWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    ScreenWindow(Frontend &frontend, Screen &screen);
+    ~ScreenWindow() override;
+
+    // Null once the screen has been closed.
+    [[nodiscard]] Screen *gameScreen() const { return screen_; }
+    [[nodiscard]] QWidget *clientArea() const { return client_; }
+    [[nodiscard]] QMenuBar *menuBar() const { return menuBar_; } // null without a menu
+    [[nodiscard]] QWidget *widgetFor(const Control &control) const;
+    [[nodiscard]] QAction *actionFor(const MenuEntry &entry) const;
+    [[nodiscard]] QTimer *timerFor(const Control &control) const;
+
+    void updateControl(Control &control);
+    // The screen is closed: forget it, stop everything and go away once
+    // control returns to the event loop (a handler of ours may still be on
+    // the stack).
+    void detach();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void build();
+    void buildMenu(QMenu *menu, const MenuEntry &entry);
+    QWidget *makeControl(Control &control);
+    void clicked(Control &control);
+    void chosen(MenuEntry &entry);
+
+    Frontend &frontend_;
+    Screen *screen_;
+    QMenuBar *menuBar_ = nullptr;
+    QWidget *client_ = nullptr;
+    QWidget *lines_ = nullptr;
+    std::unordered_map<const Control *, QWidget *> widgets_;
+    std::unordered_map<const Control *, QTimer *> timers_;
+    std::unordered_map<const MenuEntry *, QAction *> actions_;
+};
+
+} // namespace vermona::platform
