@@ -1,8 +1,37 @@
+#include "platform/app_start.h"
+#include "platform/frontend.h"
+#include "platform/script_windows.h"
 #include "tools/script_host.h"
 
+#include <QApplication>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+
+namespace {
+
+// The same run on real windows: Qt's offscreen platform unless the caller
+// chose one, the game's look, and clicks that go through the widgets.
+int runWithWindows(int argc, char **argv, std::istream &script) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    QApplication app(argc, argv);
+    vermona::platform::setUpApplication(app);
+    vermona::ScriptHost host(std::cout);
+    int status = 0;
+    {
+        vermona::platform::Frontend frontend(host.game());
+        vermona::platform::QtScriptWindows windows(frontend);
+        host.setWindows(&windows);
+        status = host.run(script);
+        host.setWindows(nullptr);
+    }
+    return status;
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
     bool windows = false;
@@ -20,10 +49,6 @@ int main(int argc, char **argv) {
             return 2;
         }
     }
-    if (windows) {
-        std::cerr << "vermona-script: --windows is not available in this build\n";
-        return 2;
-    }
     std::ifstream in;
     if (file != nullptr) {
         in.open(file);
@@ -32,6 +57,11 @@ int main(int argc, char **argv) {
             return 2;
         }
     }
+    std::istream &script = file != nullptr ? in : std::cin;
+    if (windows) {
+        return runWithWindows(argc, argv, script);
+    }
+    // Headless: no Qt application at all.
     vermona::ScriptHost host(std::cout);
-    return host.run(file != nullptr ? in : std::cin);
+    return host.run(script);
 }

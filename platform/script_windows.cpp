@@ -1,0 +1,109 @@
+#include "platform/script_windows.h"
+
+#include "platform/frontend.h"
+#include "platform/screen_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QLayout>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+
+namespace vermona::platform {
+
+QtScriptWindows::QtScriptWindows(Frontend &frontend) : frontend_(frontend) {
+    // Runs of the event loop end early when the game ends or a handler fails.
+    frontend_.setProgramEndedHandler([this] {
+        if (waiting_ != nullptr) {
+            waiting_->quit();
+        }
+    });
+    frontend_.setErrorHandler([this] {
+        if (waiting_ != nullptr) {
+            waiting_->quit();
+        }
+    });
+}
+
+QtScriptWindows::~QtScriptWindows() {
+    frontend_.setProgramEndedHandler({});
+    frontend_.setErrorHandler({});
+}
+
+void QtScriptWindows::settle() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    frontend_.rethrowPendingError();
+}
+
+void QtScriptWindows::click(Control &control) {
+    ScreenWindow *window = frontend_.windowFor(control.owner());
+    QPointer<QWidget> widget = window != nullptr ? window->widgetFor(control) : nullptr;
+    if (auto *button = qobject_cast<QAbstractButton *>(widget.data())) {
+        button->click();
+    } else if (widget && !widget->rect().isEmpty()) {
+        // A label: press and release inside it, as the mouse would.
+        const QPointF at = QRectF(widget->rect()).center();
+        const QPointF global = widget->mapToGlobal(at);
+        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(widget.data(), &press);
+        if (widget) {
+            QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                                Qt::NoModifier);
+            QCoreApplication::sendEvent(widget.data(), &release);
+        }
+    } else {
+        // An empty label sized to its text has no area to click; the game
+        // still accepts the click, as it does without windows.
+        frontend_.click(control);
+    }
+    settle();
+}
+
+void QtScriptWindows::choose(Screen &screen, MenuEntry &entry) {
+    ScreenWindow *window = frontend_.windowFor(screen);
+    QAction *action = window != nullptr ? window->actionFor(entry) : nullptr;
+    if (action != nullptr) {
+        action->trigger();
+    } else {
+        frontend_.choose(entry);
+    }
+    settle();
+}
+
+void QtScriptWindows::wait(int ms) {
+    QEventLoop loop;
+    waiting_ = &loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    if (!frontend_.game().ended() && !frontend_.hasPendingError()) {
+        loop.exec();
+    }
+    waiting_ = nullptr;
+    settle();
+}
+
+std::string QtScriptWindows::shot(Screen &screen, const std::string &file) {
+    ScreenWindow *window = frontend_.windowFor(screen);
+    if (window == nullptr) {
+        return "no window for " + screen.id();
+    }
+    QCoreApplication::sendPostedEvents();
+    window->ensurePolished();
+    if (window->layout() != nullptr) {
+        window->layout()->activate();
+    }
+    // The whole window: menu bar and client area, without the frame the
+    // window manager adds.
+    const QPixmap image = window->grab();
+    if (image.isNull() || !image.save(QString::fromStdString(file), "PNG")) {
+        return "cannot write " + file;
+    }
+    return {};
+}
+
+} // namespace vermona::platform

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "tools/script_host.h"
+
+class QEventLoop;
+
+namespace vermona::platform {
+
+class Frontend;
+
+// A script's clicks, menu choices, waits and shots done on the real windows
+// of a front end (vermona-script --windows).
+class QtScriptWindows : public ScriptWindows {
+public:
+    explicit QtScriptWindows(Frontend &frontend);
+    ~QtScriptWindows() override;
+    QtScriptWindows(const QtScriptWindows &) = delete;
+    QtScriptWindows &operator=(const QtScriptWindows &) = delete;
+
+    void click(Control &control) override;
+    void choose(Screen &screen, MenuEntry &entry) override;
+    void wait(int ms) override;
+    std::string shot(Screen &screen, const std::string &file) override;
+
+private:
+    // Delivers what the click left posted (deferred deletes, layouts) and
+    // hands a handler's failure back to the script host.
+    void settle();
+
+    Frontend &frontend_;
+    QEventLoop *waiting_ = nullptr;
+};
+
+} // namespace vermona::platform
