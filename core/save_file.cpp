@@ -7,6 +7,7 @@
 #include <cmath>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vermona {
@@ -312,9 +313,17 @@ std::string loadFailureMessage(const LoadResult &result) {
 
 LoadResult loadSaveFile(const std::string &path) {
     LoadResult r;
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking so that a pipe in its place cannot hang the game; only a
+    // regular file is read.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         r.fault = errno == ENOENT ? LoadFault::Missing : LoadFault::Unreadable;
+        return r;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        r.fault = LoadFault::Unreadable;
         return r;
     }
     std::string text;

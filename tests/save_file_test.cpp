@@ -20,6 +20,7 @@
 #include <sstream>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -228,6 +229,7 @@ TEST_F(SaveGameTest, UnreadableFilesAreRefusedAndTheGameIsUntouched) {
     const Case cases[] = {
         {[] {}, "savedate.sav がありません。"},
         {[] { fs::create_directory(kSaveFileName); }, "savedate.sav を開けません。"},
+        {[] { ::mkfifo(kSaveFileName, 0600); }, "savedate.sav を開けません。"}, // must not hang
         {[] { writeFile(kSaveFileName, ""); }, "savedate.sav が空です。"},
         {[&] { writeFile(kSaveFileName, good.substr(0, good.find('\n', good.size() / 2) + 1)); },
          "行目がありません"},
