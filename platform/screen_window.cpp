@@ -110,6 +110,7 @@ public:
         if (!autoSize_) {
             flags_ |= Qt::TextWordWrap;
         }
+        setAccessibleName(text_);
         designFont_ = toQFont(c.font);
         setFont(designFont_);
         setGeometry(boxOf(c));
@@ -118,6 +119,7 @@ public:
 
     void setText(const QString &text) {
         text_ = text;
+        setAccessibleName(text_);
         fit();
         update();
     }
