@@ -1,0 +1,331 @@
+// How the windows behave: clicks reach the game through the real widgets,
+// windows follow the screens' lives, closing and ending the program, timers,
+// placement and message boxes.
+#include "app/all_screens.h"
+#include "platform/app_start.h"
+#include "platform/qt_ports.h"
+#include "platform/script_windows.h"
+#include "tests/frontend/frontend_support.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QImage>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <stdexcept>
+
+namespace vermona::test {
+namespace {
+
+void runEventLoop(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+std::string labelText(const Windows &w, const std::string &screen, const std::string &label) {
+    return w.widget(screen, label)->accessibleName().toStdString();
+}
+
+TEST(WindowClicks, NewGameThroughTheRealWidgets) {
+    Windows w;
+    registerAllScreens(w.game);
+    w.game.start();
+    QPointer<QWidget> title = w.window("Form1");
+    w.click("Form1", "Command1");
+    EXPECT_TRUE(title.isNull()); // closed screen, deleted window
+    ASSERT_NE(w.window("Form2"), nullptr);
+    EXPECT_EQ(w.window("Form2")->windowTitle().toStdString(), "主人公設定");
+    for (int i = 0; i < 3; ++i) {
+        w.click("Form2", "Command1");
+    }
+    EXPECT_EQ(labelText(w, "Form2", "Label3"), "力：4");
+    for (int i = 0; i < 7; ++i) {
+        w.click("Form2", "Command4");
+    }
+    EXPECT_EQ(w.game.find("Form2"), nullptr);
+    EXPECT_EQ(w.window("Form10")->windowTitle().toStdString(), "主人公設定２");
+    w.click("Form10", "Command3");
+    EXPECT_EQ(labelText(w, "Form3", "Label11"), "1年目");
+    EXPECT_EQ(labelText(w, "Form3", "Label12"), "1月1週目");
+    EXPECT_EQ(labelText(w, "Form3", "Label18"), "4");
+    EXPECT_EQ(labelText(w, "Form3", "Label20"), "8");
+    EXPECT_EQ(labelText(w, "Form3", "Label10"), "1000");
+    EXPECT_EQ(labelText(w, "Form3", "Label14"), "水");
+    EXPECT_EQ(w.frontend.windows().size(), 1U);
+}
+
+// Form1's label and button both move on to Form2 and close Form1.
+void handOver(Windows &w, int &clicks) {
+    w.define("Form1", 0xFFFF00, [&](TestScreen &s) {
+        auto next = [&] {
+            ++clicks;
+            w.game.show("Form2");
+            w.game.close("Form1");
+        };
+        s.label("Label1", "次へ", 0, 0, 1500, 600).onClick = next;
+        s.button("Command1", "次へ", 0, 1500, 1500, 600).onClick = next;
+    });
+    w.define("Form2", 0x00FFFF, [](TestScreen &) {});
+}
+
+TEST(WindowClicks, ClicksQueuedOnAClosedScreenAreDropped) {
+    for (const char *control : {"Label1", "Command1"}) {
+        Windows w;
+        int clicks = 0;
+        handOver(w, clicks);
+        w.game.start();
+        QPointer<QWidget> widget = w.widget("Form1", control);
+        QPointer<QWidget> window = w.window("Form1");
+        // A fast double click: the second arrives before the first one's
+        // window is gone.
+        for (int i = 0; i < 3; ++i) {
+            if (auto *b = qobject_cast<QAbstractButton *>(widget.data())) {
+                b->click();
+            } else {
+                Windows::mouseClick(widget);
+            }
+        }
+        EXPECT_EQ(clicks, 1) << control;
+        ASSERT_FALSE(window.isNull());
+        EXPECT_FALSE(window->isVisible());
+        Windows::settle();
+        EXPECT_TRUE(window.isNull()) << control;
+        EXPECT_NE(w.window("Form2"), nullptr);
+    }
+}
+
+TEST(WindowClicks, ReleaseOutsideALabelIsNoClick) {
+    Windows w;
+    int clicks = 0;
+    handOver(w, clicks);
+    w.game.start();
+    QWidget *label = w.widget("Form1", "Label1");
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), label->mapToGlobal(QPointF(5, 5)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(label, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(500, 5), label->mapToGlobal(QPointF(500, 5)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(label, &release);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST(WindowClicks, AHandlerThatThrowsDoesNotUnwindThroughQt) {
+    Windows w;
+    w.define("Form1", 0xFFFF00, [](TestScreen &s) {
+        s.button("Command1", "", 0, 0, 600, 600).onClick = [] { throw std::runtime_error("broken handler"); };
+    });
+    w.game.start();
+    qobject_cast<QAbstractButton *>(w.widget("Form1", "Command1"))->click();
+    EXPECT_EQ(w.errors, 1);
+    EXPECT_THROW(w.frontend.rethrowPendingError(), std::runtime_error);
+    EXPECT_FALSE(w.frontend.hasPendingError());
+}
+
+TEST(WindowLifecycle, WindowsFollowShowTouchHideAndClose) {
+    Windows w;
+    w.define("Form1", 0xFFFF00, [](TestScreen &s) { s.label("Label1", "design", 0, 0, 1500, 600); });
+    w.define("Form2", 0x00FFFF, [](TestScreen &) {});
+    w.game.start();
+    w.game.touch("Form2");
+    ASSERT_NE(w.window("Form2"), nullptr);
+    EXPECT_FALSE(w.window("Form2")->isVisible());
+
+    // Hidden and shown again: the same window, run-time captions kept.
+    QPointer<platform::ScreenWindow> first = w.window("Form1");
+    w.game.find("Form1")->find("Label1")->setCaption("run time");
+    w.game.hide("Form1");
+    EXPECT_FALSE(first->isVisible());
+    w.game.show("Form1");
+    EXPECT_EQ(w.window("Form1"), first.data());
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(labelText(w, "Form1", "Label1"), "run time");
+
+    // Closed and shown again: a new window from the design.
+    w.game.close("Form1");
+    Windows::settle();
+    EXPECT_TRUE(first.isNull());
+    w.game.show("Form1");
+    EXPECT_EQ(labelText(w, "Form1", "Label1"), "design");
+}
+
+TEST(WindowLifecycle, CloseButtonEndsTheProgramWithoutProgressToLose) {
+    Windows w;
+    registerAllScreens(w.game);
+    w.game.start();
+    QPointer<QWidget> window = w.window("Form1");
+    window->close();
+    EXPECT_TRUE(w.game.ended());
+    EXPECT_EQ(w.ended, 1);
+    EXPECT_TRUE(w.game.screens().empty());
+    Windows::settle();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_TRUE(w.frontend.windows().empty());
+}
+
+TEST(WindowLifecycle, CloseButtonAsksFirstWhenProgressIsUnsaved) {
+    Windows w;
+    registerAllScreens(w.game);
+    w.game.start();
+    w.click("Form1", "Command1");
+    for (int i = 0; i < 10; ++i) {
+        w.click("Form2", "Command2");
+    }
+    w.click("Form10", "Command2");
+    w.ports.boxes.clear();
+    w.ports.answers = {kNo};
+    w.window("Form3")->close();
+    ASSERT_EQ(w.ports.boxes.size(), 1U);
+    EXPECT_EQ(w.ports.boxes[0].style, kYesNo);
+    EXPECT_FALSE(w.game.ended());
+    EXPECT_TRUE(w.window("Form3")->isVisible());
+
+    w.ports.answers = {kYes};
+    w.window("Form3")->close();
+    EXPECT_TRUE(w.game.ended());
+    EXPECT_EQ(w.ended, 1);
+}
+
+TEST(WindowLifecycle, GameEndClosesEveryWindow) {
+    Windows w;
+    w.define("Form1", 0xFFFF00, [&](TestScreen &s) {
+        s.button("Command1", "", 0, 0, 600, 600).onClick = [&] {
+            w.game.show("Form2");
+            w.game.end();
+        };
+    });
+    w.define("Form2", 0x00FFFF, [](TestScreen &) {});
+    w.game.start();
+    w.click("Form1", "Command1");
+    EXPECT_EQ(w.ended, 1);
+    EXPECT_TRUE(w.frontend.windows().empty());
+}
+
+TEST(WindowTimers, TimerRunsItsHandlerUntilItsScreenCloses) {
+    Windows w;
+    int ticks = 0;
+    int idle = 0;
+    w.define("Form1", 0xFFFF00, [&](TestScreen &s) {
+        Control &t = s.add(ControlKind::Timer, "Timer1");
+        t.interval = 10;
+        t.onClick = [&] {
+            if (++ticks == 2) {
+                w.game.close("Form1");
+            }
+        };
+        Control &off = s.add(ControlKind::Timer, "Timer2");
+        off.interval = 10;
+        off.enabled = false;
+        off.onClick = [&] { ++idle; };
+    });
+    w.game.start();
+    runEventLoop(200);
+    EXPECT_EQ(ticks, 2);
+    EXPECT_EQ(idle, 0);
+    EXPECT_EQ(w.game.find("Form1"), nullptr);
+}
+
+TEST(WindowPlacement, NextScreenOpensCentredOnTheOneItReplaces) {
+    Windows w;
+    int clicks = 0;
+    handOver(w, clicks);
+    w.game.start();
+    const QRect first = w.window("Form1")->geometry();
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((first.center() - screenCentre).manhattanLength(), 2);
+    w.click("Form1", "Command1");
+    EXPECT_LE((w.window("Form2")->geometry().center() - first.center()).manhattanLength(), 2);
+}
+
+TEST(MessageBoxes, JapaneseButtonsNoIconAndTheDesignCodes) {
+    Windows w;
+    w.define("Form1", 0xFFFF00, [](TestScreen &) {});
+    w.game.start();
+    platform::QtPorts ports;
+    ports.setDialogParent([&] { return w.frontend.dialogParent(); });
+
+    struct Seen {
+        std::string title, text;
+        QStringList buttons;
+        QMessageBox::Icon icon = QMessageBox::Information;
+        QWidget *parent = nullptr;
+    } seen;
+    auto answer = [&](QMessageBox::StandardButton pick) {
+        QTimer::singleShot(0, [&seen, pick] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            seen.title = box->windowTitle().toStdString();
+            seen.text = box->text().toStdString();
+            seen.icon = box->icon();
+            seen.parent = box->parentWidget();
+            seen.buttons.clear();
+            for (QAbstractButton *b : box->buttons()) {
+                seen.buttons << b->text();
+            }
+            box->button(pick)->click();
+        });
+    };
+
+    answer(QMessageBox::No);
+    EXPECT_EQ(ports.messageBox("買いますか？", kYesNo, "武器屋"), kNo);
+    EXPECT_EQ(seen.title, "武器屋");
+    EXPECT_EQ(seen.text, "買いますか？");
+    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(seen.parent, w.window("Form1"));
+    ASSERT_EQ(seen.buttons.size(), 2);
+    EXPECT_TRUE(seen.buttons.join(' ').contains(QStringLiteral("はい")))
+        << seen.buttons.join(' ').toStdString();
+    EXPECT_TRUE(seen.buttons.join(' ').contains(QStringLiteral("いいえ")));
+
+    answer(QMessageBox::Yes);
+    EXPECT_EQ(ports.messageBox("買いますか？", kYesNo, "武器屋"), kYes);
+
+    answer(QMessageBox::Ok);
+    EXPECT_EQ(ports.messageBox("<b>力</b>が２ポイントアップ！", kOkOnly, "ヴェルモナ結果"), kOk);
+    EXPECT_EQ(seen.text, "<b>力</b>が２ポイントアップ！");
+    ASSERT_EQ(seen.buttons.size(), 1);
+    EXPECT_EQ(seen.buttons.front().toStdString(), "OK");
+}
+
+TEST(StartUp, TheRealProgramPaintsItsTitleScreen) {
+    platform::GameApp app;
+    ASSERT_TRUE(app.startAndWaitForFirstPaint());
+    ASSERT_NE(app.game().find("Form1"), nullptr);
+    platform::ScreenWindow *window = app.frontend().windowFor(*app.game().find("Form1"));
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(app.failed());
+}
+
+TEST(ScriptWindows, ScriptClicksAndShotsUseTheWindows) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string shot = QDir(dir.path()).filePath("form2.png").toStdString();
+    std::ostringstream out;
+    ScriptHost host(out);
+    platform::Frontend frontend(host.game());
+    platform::QtScriptWindows windows(frontend);
+    host.setWindows(&windows);
+    std::istringstream script(
+        "click Form1.Command1\nclick Form2.Command5\ncaption Form2.Label8\nwait 10\nshot Form2 " + shot +
+        "\nshot Form2 " + dir.path().toStdString() + "/missing/x.png\n");
+    EXPECT_EQ(host.run(script), 1);
+    EXPECT_EQ(out.str(), "Form2.Label8 = \"魔力：2\"\nerror: line 6: cannot write " +
+                             dir.path().toStdString() + "/missing/x.png\n");
+    const QImage image(QString::fromStdString(shot));
+    EXPECT_EQ(image.size(), QSize(428, 304));
+    EXPECT_EQ(rgbAt(image, 2, 2), "#FFFF00");
+    host.setWindows(nullptr);
+}
+
+} // namespace
+} // namespace vermona::test

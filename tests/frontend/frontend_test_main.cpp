@@ -1,0 +1,22 @@
+#include "platform/app_start.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// One application for all front-end tests, set up as the game sets it up,
+// on Qt's offscreen platform unless the caller chose another.
+int main(int argc, char **argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // Qt complains on stderr without a runtime directory; give it a private one.
+    QTemporaryDir runtime;
+    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") && runtime.isValid()) {
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    }
+    QApplication app(argc, argv);
+    vermona::platform::setUpApplication(app);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,4 @@
+# Runs a transcript through vermona-script --windows: the script host's own
+# transcript runner, with every click going through real widgets.
+set(HOST ${HOST} --windows)
+include(${CMAKE_CURRENT_LIST_DIR}/../run_transcript.cmake)
