@@ -243,13 +243,12 @@ private:
 
 QString buttonStyle(const Control &c) {
     // Fusion shades a palette colour into a gradient; a style sheet keeps the
-    // design's colour exact and still gives the raised and pressed edges.
-    const QString bg = toQColor(*c.background).name();
-    const QString fg = toQColor(c.foreground).name();
-    return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 2px outset %3; }"
-                          "QPushButton:pressed { border-style: inset; }"
-                          "QPushButton:focus { outline: none; }")
-        .arg(bg, fg, toQColor(*c.background).darker(110).name());
+    // design's colour exact, with light and dark edges so it still reads as a
+    // button that can be pressed.
+    return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 2px solid;"
+                          " border-color: #FFFFFF #404040 #404040 #FFFFFF; }"
+                          "QPushButton:pressed { border-color: #404040 #FFFFFF #FFFFFF #404040; }")
+        .arg(toQColor(*c.background).name(), toQColor(c.foreground).name());
 }
 
 } // namespace
