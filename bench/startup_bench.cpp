@@ -1,0 +1,48 @@
+// Start-up to the first painted window, as a whole process, for the game and
+// for a bare Qt window: the ratio shows what the game adds to Qt's own cost.
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+
+extern char **environ; // NOLINT: POSIX
+
+namespace {
+
+std::string probePath;
+
+void runProbe(benchmark::State &st, const char *mode) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    for (auto _ : st) {
+        pid_t pid = 0;
+        char *argv[] = {probePath.data(), const_cast<char *>(mode), nullptr}; // NOLINT: posix_spawn's API
+        if (posix_spawn(&pid, probePath.c_str(), nullptr, nullptr, argv, environ) != 0) {
+            st.SkipWithError("cannot start the probe");
+            return;
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            st.SkipWithError("the probe failed");
+            return;
+        }
+    }
+}
+
+void BM_StartupGame(benchmark::State &st) { runProbe(st, "game"); }
+void BM_StartupBareQt(benchmark::State &st) { runProbe(st, "bare"); }
+BENCHMARK(BM_StartupGame)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_StartupBareQt)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char **argv) {
+    probePath = PROBE_PATH;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
