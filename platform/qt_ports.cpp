@@ -1,5 +1,7 @@
 #include "platform/qt_ports.h"
 
+#include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace vermona::platform {
@@ -15,6 +17,10 @@ int QtPorts::messageBox(const std::string &prompt, int style, const std::string 
         box.setDefaultButton(QMessageBox::Yes);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
+    }
+    // Plain buttons: some platform themes put pictures on them.
+    for (QAbstractButton *b : box.buttons()) {
+        b->setIcon(QIcon());
     }
     // Closing a Yes/No box by its title bar or Esc counts as No.
     switch (box.exec()) {
