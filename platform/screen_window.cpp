@@ -275,6 +275,8 @@ void ScreenWindow::build() {
 
     if (!screen.menu().empty()) {
         menuBar_ = new QMenuBar(this);
+        // In the window on every desktop, never moved into a global menu.
+        menuBar_->setNativeMenuBar(false);
         for (const MenuEntry &entry : screen.menu()) {
             if (entry.children.empty()) {
                 QAction *a = menuBar_->addAction(qs(entry.caption));
