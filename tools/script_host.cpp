@@ -133,16 +133,16 @@ void ScriptHost::waitHeadless(int ms) {
     }
 }
 
-Control &ScriptHost::target(const std::string &spec, bool forClick) {
-    auto dot = spec.find('.');
+Control &ScriptHost::target(const std::string &ref, bool forClick) {
+    auto dot = ref.find('.');
     if (dot == std::string::npos) {
-        throw Failure{"expected FORM.CONTROL, got \"" + spec + "\""};
+        throw Failure{"expected FORM.CONTROL, got \"" + ref + "\""};
     }
-    std::string form = spec.substr(0, dot);
+    std::string form = ref.substr(0, dot);
     std::string name;
     int index = -1;
-    if (!splitIndex(spec.substr(dot + 1), name, index)) {
-        throw Failure{"bad control name \"" + spec.substr(dot + 1) + "\""};
+    if (!splitIndex(ref.substr(dot + 1), name, index)) {
+        throw Failure{"bad control name \"" + ref.substr(dot + 1) + "\""};
     }
     if (!game_.knows(form)) {
         throw Failure{"unknown screen " + form};
@@ -156,7 +156,7 @@ Control &ScriptHost::target(const std::string &spec, bool forClick) {
     }
     Control *c = screen->find(name, index);
     if (c == nullptr) {
-        throw Failure{"no control " + spec.substr(dot + 1) + " on " + form};
+        throw Failure{"no control " + ref.substr(dot + 1) + " on " + form};
     }
     if (forClick && !c->visible()) {
         throw Failure{c->qualifiedName() + " is hidden"};

@@ -51,7 +51,7 @@ private:
     };
 
     void runLine(const std::string &line);
-    Control &target(const std::string &spec, bool forClick);
+    Control &target(const std::string &ref, bool forClick);
     void waitHeadless(int ms);
 
     void screenCreated(Screen &screen) override;
