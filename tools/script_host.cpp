@@ -133,6 +133,20 @@ void ScriptHost::waitHeadless(int ms) {
     }
 }
 
+Screen &ScriptHost::existing(const std::string &form, bool mustBeVisible) {
+    if (!game_.knows(form)) {
+        throw Failure{"unknown screen " + form};
+    }
+    Screen *screen = game_.find(form);
+    if (screen == nullptr) {
+        throw Failure{form + " does not exist"};
+    }
+    if (mustBeVisible && !screen->visible()) {
+        throw Failure{form + " is not visible"};
+    }
+    return *screen;
+}
+
 Control &ScriptHost::target(const std::string &ref, bool forClick) {
     auto dot = ref.find('.');
     if (dot == std::string::npos) {
@@ -144,16 +158,7 @@ Control &ScriptHost::target(const std::string &ref, bool forClick) {
     if (!splitIndex(ref.substr(dot + 1), name, index)) {
         throw Failure{"bad control name \"" + ref.substr(dot + 1) + "\""};
     }
-    if (!game_.knows(form)) {
-        throw Failure{"unknown screen " + form};
-    }
-    Screen *screen = game_.find(form);
-    if (screen == nullptr) {
-        throw Failure{form + " does not exist"};
-    }
-    if (forClick && !screen->visible()) {
-        throw Failure{form + " is not visible"};
-    }
+    Screen *screen = &existing(form, forClick);
     Control *c = screen->find(name, index);
     if (c == nullptr) {
         throw Failure{"no control " + ref.substr(dot + 1) + " on " + form};
@@ -193,16 +198,7 @@ void ScriptHost::runLine(const std::string &line) {
         if (dot == std::string::npos) {
             throw Failure{"expected FORM.ENTRY, got \"" + w[1] + "\""};
         }
-        if (!game_.knows(form)) {
-            throw Failure{"unknown screen " + form};
-        }
-        Screen *screen = game_.find(form);
-        if (screen == nullptr) {
-            throw Failure{form + " does not exist"};
-        }
-        if (!screen->visible()) {
-            throw Failure{form + " is not visible"};
-        }
+        Screen *screen = &existing(form, true);
         MenuEntry *entry = screen->findMenu(w[1].substr(dot + 1));
         if (entry == nullptr) {
             throw Failure{"no menu entry " + w[1].substr(dot + 1) + " on " + form};
@@ -312,13 +308,7 @@ void ScriptHost::runLine(const std::string &line) {
         if (windows_ == nullptr) {
             throw Failure{"shot needs --windows"};
         }
-        if (!game_.knows(w[1])) {
-            throw Failure{"unknown screen " + w[1]};
-        }
-        Screen *screen = game_.find(w[1]);
-        if (screen == nullptr) {
-            throw Failure{w[1] + " does not exist"};
-        }
+        Screen *screen = &existing(w[1], false);
         std::string err = windows_->shot(*screen, w[2]);
         if (!err.empty()) {
             throw Failure{err};

@@ -51,6 +51,9 @@ private:
     };
 
     void runLine(const std::string &line);
+    // The screen named in a command; it must exist (and be visible to be
+    // clicked).
+    Screen &existing(const std::string &form, bool mustBeVisible);
     Control &target(const std::string &ref, bool forClick);
     void waitHeadless(int ms);
 
