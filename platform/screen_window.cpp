@@ -3,6 +3,7 @@
 #include "platform/fonts.h"
 #include "platform/frontend.h"
 
+#include <QAction>
 #include <QAudioOutput>
 #include <QCloseEvent>
 #include <QColor>
@@ -278,21 +279,7 @@ void ScreenWindow::build() {
         // In the window on every desktop, never moved into a global menu.
         menuBar_->setNativeMenuBar(false);
         for (const MenuEntry &entry : screen.menu()) {
-            if (entry.children.empty()) {
-                QAction *a = menuBar_->addAction(qs(entry.caption));
-                actions_[&entry] = a;
-                connect(a, &QAction::triggered, this, [this, name = entry.name] {
-                    if (screen_ != nullptr) {
-                        if (MenuEntry *e = screen_->findMenu(name)) {
-                            chosen(*e);
-                        }
-                    }
-                });
-            } else {
-                QMenu *m = menuBar_->addMenu(qs(entry.caption));
-                actions_[&entry] = m->menuAction();
-                buildMenu(m, entry);
-            }
+            addMenuEntry(menuBar_, entry);
         }
         layout->setMenuBar(menuBar_);
     }
@@ -328,24 +315,28 @@ void ScreenWindow::build() {
     }
 }
 
-void ScreenWindow::buildMenu(QMenu *menu, const MenuEntry &entry) {
-    for (const MenuEntry &child : entry.children) {
-        if (!child.children.empty()) {
-            QMenu *sub = menu->addMenu(qs(child.caption));
-            actions_[&child] = sub->menuAction();
-            buildMenu(sub, child);
-            continue;
+// The menu bar and its menus alike: an entry with children opens a menu, any
+// other runs its handler.
+void ScreenWindow::addMenuEntry(QWidget *parent, const MenuEntry &entry) {
+    if (!entry.children.empty()) {
+        auto *menu = new QMenu(qs(entry.caption), parent);
+        parent->addAction(menu->menuAction());
+        actions_[&entry] = menu->menuAction();
+        for (const MenuEntry &child : entry.children) {
+            addMenuEntry(menu, child);
         }
-        QAction *a = menu->addAction(qs(child.caption));
-        actions_[&child] = a;
-        connect(a, &QAction::triggered, this, [this, name = child.name] {
-            if (screen_ != nullptr) {
-                if (MenuEntry *e = screen_->findMenu(name)) {
-                    chosen(*e);
-                }
-            }
-        });
+        return;
     }
+    auto *action = new QAction(qs(entry.caption), parent);
+    parent->addAction(action);
+    actions_[&entry] = action;
+    connect(action, &QAction::triggered, this, [this, name = entry.name] {
+        if (screen_ != nullptr) {
+            if (MenuEntry *e = screen_->findMenu(name)) {
+                chosen(*e);
+            }
+        }
+    });
 }
 
 QWidget *ScreenWindow::makeControl(Control &c) {

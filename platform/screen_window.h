@@ -6,7 +6,6 @@
 #include <unordered_map>
 
 class QAction;
-class QMenu;
 class QMenuBar;
 class QTimer;
 
@@ -46,7 +45,7 @@ protected:
 
 private:
     void build();
-    void buildMenu(QMenu *menu, const MenuEntry &entry);
+    void addMenuEntry(QWidget *parent, const MenuEntry &entry);
     QWidget *makeControl(Control &control);
     void clicked(Control &control);
     void chosen(MenuEntry &entry);
