@@ -34,7 +34,7 @@ public:
     Control &Command4 = button("Command4", "補助魔法修得へ", 2640, 2520, 1575, 495);
     Control &Command1 = button("Command1", "やめる", 240, 2040, 975, 495);
 
-    void Command1_Click() { leaveFor("Form4"); }
+    void Command1_Click() { changeTo("Form4"); }
     void Command2_Click() { chooseFamily("Form6"); }
     void Command3_Click() { chooseFamily("Form9"); }
     void Command4_Click() { chooseFamily("Form11"); }
@@ -44,15 +44,10 @@ private:
     void chooseFamily(const char *family) {
         if (s.money < 1000) {
             game_.msgBox("お金が足りません", kOkOnly, kJourneyTitle);
-            leaveFor("Form3");
+            changeTo("Form3");
             return;
         }
-        leaveFor(family);
-    }
-
-    void leaveFor(const char *next) {
-        game_.show(next);
-        game_.close("Form5");
+        changeTo(family);
     }
 };
 

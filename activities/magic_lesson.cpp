@@ -33,10 +33,10 @@ void MagicLessonScreen::learn(Var &level, int topLevel) {
     }
     s.money -= 1000;
     s.daysToTournament -= 4;
-    leaveFor("Form3");
+    changeTo("Form3");
 }
 
-void MagicLessonScreen::back() { leaveFor("Form5"); }
+void MagicLessonScreen::back() { changeTo("Form5"); }
 
 // Each level asks for more intellect. Only the band of the current level is
 // refused: intellect never falls in play, so a school raised past a band was
@@ -57,12 +57,7 @@ bool MagicLessonScreen::tooLittleIntellect(const Var &level) const {
 
 void MagicLessonScreen::refuse(const char *prompt) {
     game_.msgBox(prompt, kOkOnly, kJourneyTitle);
-    leaveFor("Form3");
-}
-
-void MagicLessonScreen::leaveFor(const char *next) {
-    game_.show(next);
-    game_.close(id());
+    changeTo("Form3");
 }
 
 } // namespace vermona

@@ -28,7 +28,6 @@ protected:
 private:
     [[nodiscard]] bool tooLittleIntellect(const Var &level) const;
     void refuse(const char *prompt);
-    void leaveFor(const char *next);
 
     JourneyTime time_;
 };

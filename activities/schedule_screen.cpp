@@ -61,7 +61,8 @@ public:
         s.fatigue -= 30;
         s.week += 1;
         s.daysToTournament -= 1;
-        toMenu();
+        // The menu's load folds the week, clamps fatigue and redraws the countdown.
+        changeTo("Form3");
     }
 
     void Command2_Click() {
@@ -116,9 +117,9 @@ public:
     }
 
     // The ways out let no time pass.
-    void Command12_Click() { leaveFor("Form5"); }
-    void Command13_Click() { leaveFor("Form12"); }
-    void Command14_Click() { leaveFor("Form3"); }
+    void Command12_Click() { changeTo("Form5"); }
+    void Command13_Click() { changeTo("Form12"); }
+    void Command14_Click() { changeTo("Form3"); }
 
 private:
     // Every training and job: a fresh roll against fatigue decides whether the
@@ -138,15 +139,8 @@ private:
             s.money += pay;
         }
         s.daysToTournament -= 1;
-        toMenu();
-    }
-
-    // The menu's load folds the week, clamps fatigue and redraws the countdown.
-    void toMenu() { leaveFor("Form3"); }
-
-    void leaveFor(const char *next) {
-        game_.show(next);
-        game_.close("Form4");
+        // The menu's load folds the week, clamps fatigue and redraws the countdown.
+        changeTo("Form3");
     }
 };
 

@@ -34,8 +34,7 @@ public:
 private:
     void choose(int element) {
         s.element = element;
-        game_.show("Form3");
-        game_.close("Form10");
+        changeTo("Form3");
     }
 };
 

@@ -66,8 +66,7 @@ private:
         ability += 1;
         shown.setCaption(prefix + ability.text());
         if (s.setupPoints == 10) {
-            game_.show("Form10");
-            game_.close("Form2");
+            changeTo("Form10");
         }
     }
 };

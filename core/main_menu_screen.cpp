@@ -149,10 +149,10 @@ public:
         Label14.setCaption(elementName(s.element));
     }
 
-    void Command1_Click() { go("Form4"); }
-    void Command2_Click() { go("Form15"); }
-    void Command3_Click() { go("Form7"); }
-    void Command4_Click() { go("Form20"); }
+    void Command1_Click() { changeTo("Form4"); }
+    void Command2_Click() { changeTo("Form15"); }
+    void Command3_Click() { changeTo("Form7"); }
+    void Command4_Click() { changeTo("Form20"); }
     // Stays on the menu without a tick. A value the file cannot hold or a
     // failed write is reported and the previous save is kept.
     void save_Click() {
@@ -165,12 +165,6 @@ public:
         }
         game_.record<SaveRecord>().lastWritten = values;
         game_.msgBox("セーブを完了しました", kOkOnly, "ヴェルモナ");
-    }
-
-private:
-    void go(const char *next) {
-        game_.show(next);
-        game_.close("Form3");
     }
 };
 

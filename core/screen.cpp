@@ -105,6 +105,11 @@ Control &Screen::line(std::string name, int x1, int y1, int x2, int y2) {
     return c;
 }
 
+void Screen::changeTo(std::string_view next) {
+    game_.show(next);
+    game_.close(id_);
+}
+
 MenuEntry &Screen::menuEntry(std::string name, std::string caption, std::function<void()> onClick) {
     menu_.push_back(MenuEntry{std::move(name), std::move(caption), std::move(onClick), {}});
     return menu_.back();

@@ -121,6 +121,9 @@ protected:
     Control &add(ControlKind kind, std::string name, int index = -1);
     MenuEntry &menuEntry(std::string name, std::string caption, std::function<void()> onClick = {});
     void setPicture(std::string file) { picture_ = std::move(file); }
+    // Moving the player on: show the next screen, then close this one. The
+    // next screen's load therefore sees everything the handler changed.
+    void changeTo(std::string_view next);
 
     Game &game_;
     GameState &s;

@@ -24,8 +24,7 @@ public:
 
     void Command1_Click() {
         s.daysToTournament = game_.roll(15, 15);
-        game_.show("Form2");
-        game_.close("Form1");
+        changeTo("Form2");
     }
 
     // Everything is decoded into a temporary first, so a file that cannot be
@@ -43,8 +42,7 @@ public:
         assignSaveValues(s, loaded.values);
         game_.record<SaveRecord>().lastWritten = loaded.values;
         game_.msgBox("ロード終了", kOkOnly, "ヴェルモナ");
-        game_.show("Form3");
-        game_.close("Form1");
+        changeTo("Form3");
     }
 };
 
