@@ -1,12 +1,12 @@
 #include "app/all_screens.h"
 
 #include "activities/activity_screens.h"
-#include "core/core_screens.h"
+#include "start/start_screens.h"
 
 namespace vermona {
 
 void registerAllScreens(Game &game) {
-    registerCoreScreens(game);
+    registerStartScreens(game);
     registerActivityScreens(game);
 }
 

@@ -1,6 +1,6 @@
 #include "platform/app_start.h"
 #include "platform/frontend.h"
-#include "platform/script_windows.h"
+#include "tools/script_windows.h"
 #include "tools/script_host.h"
 
 #include <QApplication>

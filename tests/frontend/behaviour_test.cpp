@@ -4,7 +4,7 @@
 #include "app/all_screens.h"
 #include "platform/app_start.h"
 #include "platform/qt_ports.h"
-#include "platform/script_windows.h"
+#include "tools/script_windows.h"
 #include "tests/frontend/frontend_support.h"
 
 #include <QAbstractButton>

@@ -1,4 +1,4 @@
-#include "core/core_screens.h"
+#include "start/start_screens.h"
 #include "core/game.h"
 
 namespace vermona {

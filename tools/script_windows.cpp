@@ -1,4 +1,4 @@
-#include "platform/script_windows.h"
+#include "tools/script_windows.h"
 
 #include "platform/frontend.h"
 #include "platform/screen_window.h"

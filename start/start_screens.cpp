@@ -1,10 +1,10 @@
-#include "core/core_screens.h"
+#include "start/start_screens.h"
 
 #include "core/game.h"
 
 namespace vermona {
 
-void registerCoreScreens(Game &game) {
+void registerStartScreens(Game &game) {
     game.registerScreen("Form1", makeTitleScreen);
     game.registerScreen("Form2", makeHeroSetupScreen);
     game.registerScreen("Form3", makeMainMenuScreen);

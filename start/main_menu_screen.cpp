@@ -1,6 +1,6 @@
-#include "core/main_menu_screen.h"
+#include "start/main_menu_screen.h"
 
-#include "core/core_screens.h"
+#include "start/start_screens.h"
 #include "core/game.h"
 #include "core/save_file.h"
 
