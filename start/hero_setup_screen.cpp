@@ -1,5 +1,5 @@
-#include "start/start_screens.h"
 #include "core/game.h"
+#include "start/start_screens.h"
 
 namespace vermona {
 

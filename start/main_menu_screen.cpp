@@ -1,8 +1,8 @@
 #include "start/main_menu_screen.h"
 
-#include "start/start_screens.h"
 #include "core/game.h"
 #include "core/save_file.h"
+#include "start/start_screens.h"
 
 namespace vermona {
 

@@ -1,6 +1,6 @@
-#include "start/start_screens.h"
 #include "core/game.h"
 #include "core/save_file.h"
+#include "start/start_screens.h"
 
 namespace vermona {
 

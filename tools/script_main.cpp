@@ -1,7 +1,7 @@
 #include "platform/app_start.h"
 #include "platform/frontend.h"
-#include "tools/script_windows.h"
 #include "tools/script_host.h"
+#include "tools/script_windows.h"
 
 #include <QApplication>
 #include <cstdlib>
