@@ -55,6 +55,34 @@ bool splitIndex(const std::string &text, std::string &name, int &index) {
     return true;
 }
 
+// A text as one line of the transcript: line breaks, quotes and
+// backslashes escaped, so a reader can take the output line by line.
+std::string escaped(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string quoted(std::string_view text) { return '"' + escaped(text) + '"'; }
+
 } // namespace
 
 ScriptHost::ScriptHost(std::ostream &out) : out_(out), game_(*this) {
@@ -68,12 +96,12 @@ int ScriptHost::messageBox(const std::string &prompt, int style, const std::stri
     int code = kOk;
     if (style == kYesNo) {
         if (answers_.empty()) {
-            throw Failure{"no answer queued for a Yes/No box \"" + prompt + "\""};
+            throw Failure{"no answer queued for a Yes/No box " + quoted(prompt)};
         }
         code = answers_.front();
         answers_.pop_front();
     }
-    out_ << "box \"" << title << "\" \"" << prompt << "\" " << style << " -> " << code << '\n';
+    out_ << "box " << quoted(title) << ' ' << quoted(prompt) << ' ' << style << " -> " << code << '\n';
     return code;
 }
 
@@ -253,7 +281,8 @@ void ScriptHost::runLine(const std::string &line) {
         }
         if (cmd == "get") {
             need(2);
-            out_ << w[1] << " = " << (number != nullptr ? number->text() : text->value_or("")) << '\n';
+            out_ << w[1] << " = " << (number != nullptr ? number->text() : escaped(text->value_or("")))
+                 << '\n';
             return;
         }
         if (w.size() < 3) {
@@ -281,7 +310,7 @@ void ScriptHost::runLine(const std::string &line) {
         need(2);
         Control &c = target(w[1], false);
         if (cmd == "caption") {
-            out_ << w[1] << " = \"" << c.caption() << "\"\n";
+            out_ << w[1] << " = " << quoted(c.caption()) << '\n';
         } else {
             out_ << w[1] << (c.visible() ? " visible" : " hidden") << '\n';
         }
