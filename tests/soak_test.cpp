@@ -10,6 +10,11 @@
 namespace vermona {
 namespace {
 
+#ifndef VERMONA_SOAK_STEPS
+#define VERMONA_SOAK_STEPS 3000
+#endif
+constexpr int kSteps = VERMONA_SOAK_STEPS; // per seed, four seeds
+
 class RandomPorts : public test::QueuePorts {
 public:
     explicit RandomPorts(std::uint64_t seed) : engine_(seed) {}
@@ -33,7 +38,8 @@ TEST(SoakTest, RandomClicksKeepTheGameConsistent) {
         game.start();
         std::mt19937_64 pick(seed * 7919);
         int menuVisits = 0;
-        for (int step = 0; step < 3000 && !game.ended(); ++step) {
+        int step = 0;
+        for (; step < kSteps && !game.ended(); ++step) {
             std::vector<Screen *> visible;
             for (Screen *sc : game.screens()) {
                 if (sc->visible()) {
@@ -76,6 +82,7 @@ TEST(SoakTest, RandomClicksKeepTheGameConsistent) {
             }
         }
         EXPECT_GT(menuVisits, 100) << "seed " << seed;
+        EXPECT_EQ(step, kSteps) << "the game ended early, seed " << seed;
     }
 }
 
