@@ -2,13 +2,12 @@
 
 #include "platform/fonts.h"
 #include "platform/frontend.h"
+#include "platform/paths.h"
 
 #include <QAction>
 #include <QAudioOutput>
 #include <QCloseEvent>
 #include <QColor>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMediaPlayer>
@@ -46,19 +45,11 @@ QPixmap loadPicture(const std::string &file) {
         return {};
     }
     const QString name = qs(file);
-    QStringList candidates{name};
-    if (QFileInfo(name).isRelative()) {
-        candidates << QCoreApplication::applicationDirPath() + "/assets/" + name;
-#ifdef VERMONA_ASSET_DIR
-        candidates << QStringLiteral(VERMONA_ASSET_DIR) + "/" + name;
-#endif
+    QString path = QFileInfo::exists(name) ? name : QString();
+    if (path.isEmpty() && QFileInfo(name).isRelative()) {
+        path = findAsset(name);
     }
-    for (const QString &path : candidates) {
-        if (QFileInfo::exists(path)) {
-            return QPixmap(path);
-        }
-    }
-    return {};
+    return path.isEmpty() ? QPixmap() : QPixmap(path);
 }
 
 // The client area: window colour and the window's bitmap at natural size.
