@@ -32,8 +32,8 @@ enum class ControlKind { Button, Label, Line, Picture, Timer, Movie };
 enum class Align { Left, Center, Right };
 
 // One control of a screen with its design-time properties. Positions and
-// sizes are twips inside the client area. Only caption and visibility change
-// at run time; their setters tell the observers.
+// sizes are twips inside the client area. Only caption, tip and visibility
+// change at run time; their setters tell the observers.
 class Control {
 public:
     Control(Screen &owner, ControlKind kind, std::string name, int index);
@@ -50,6 +50,9 @@ public:
     void setCaption(std::string text);
     [[nodiscard]] bool visible() const { return visible_; }
     void setVisible(bool visible);
+    // What hovering over the control tells the player; empty for nothing.
+    [[nodiscard]] const std::string &tip() const { return tip_; }
+    void setTip(std::string text);
 
     // Design-time properties, set while the screen is built.
     int left = 0, top = 0, width = 0, height = 0; // lines: from (left, top) to (x2, y2)
@@ -72,6 +75,7 @@ private:
     std::string name_;
     int index_;
     std::string caption_;
+    std::string tip_;
     bool visible_ = true;
 
     friend class Screen;

@@ -387,6 +387,7 @@ QWidget *ScreenWindow::makeControl(Control &c) {
     case ControlKind::Line:
         return nullptr;
     }
+    w->setToolTip(qs(c.tip()));
     w->setHidden(!c.visible());
     return w;
 }
@@ -433,6 +434,7 @@ void ScreenWindow::updateControl(Control &control) {
     } else if (auto *button = qobject_cast<QPushButton *>(w)) {
         button->setText(qs(control.caption()));
     }
+    w->setToolTip(qs(control.tip()));
     w->setHidden(!control.visible());
 }
 

@@ -306,11 +306,13 @@ void ScriptHost::runLine(const std::string &line) {
             auto start = line.find_first_not_of(" \t", at);
             *text = line.substr(start);
         }
-    } else if (cmd == "caption" || cmd == "visible") {
+    } else if (cmd == "caption" || cmd == "tip" || cmd == "visible") {
         need(2);
         Control &c = target(w[1], false);
         if (cmd == "caption") {
             out_ << w[1] << " = " << quoted(c.caption()) << '\n';
+        } else if (cmd == "tip") {
+            out_ << w[1] << " tip = " << quoted(c.tip()) << '\n';
         } else {
             out_ << w[1] << (c.visible() ? " visible" : " hidden") << '\n';
         }
