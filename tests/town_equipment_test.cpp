@@ -152,6 +152,12 @@ TEST_F(EquipmentTest, TheBetIsHandedToTheEntryScreenOnce) {
     open("Form15");
     clickRow("Form15", "Label8", 0);
     EXPECT_EQ(screens(), std::vector<std::string>{"Form15"});
+
+    // Left without a choice, the list forgets the entry screen as well.
+    s.itemListFromEntry = 1;
+    click("Form15", "Command1");
+    EXPECT_EQ(s.itemListFromEntry, 0);
+    EXPECT_EQ(screens(), std::vector<std::string>{"Form3"});
 }
 
 } // namespace

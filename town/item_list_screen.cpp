@@ -90,7 +90,12 @@ public:
     void Label11_Click(int /*index*/) { chooseBet(); }
     void Label12_Click(int /*index*/) { chooseBet(); }
     void Label13_Click(int /*index*/) { chooseBet(); }
-    void Command1_Click() { changeTo("Form3"); }
+    // Leaving without a choice ends the bet choice too, so the list opened
+    // later from the menu is an ordinary one.
+    void Command1_Click() {
+        s.itemListFromEntry = 0;
+        changeTo("Form3");
+    }
 
 private:
     ItemRow row(const char *name, int top) {
