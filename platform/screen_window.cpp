@@ -233,6 +233,21 @@ private:
     QColor background_;
 };
 
+// A button's caption stays on one line; like a label's, it is narrowed
+// (never shortened) when the free font runs wider than the button.
+void fitButton(QPushButton *button, const QFont &design) {
+    constexpr int kEdges = 8; // border and a little air on either side
+    QFont f = design;
+    for (int stretch = 100; stretch >= 70; --stretch) {
+        f.setStretch(stretch);
+        if (QFontMetrics(f).horizontalAdvance(button->text()) <= button->width() - kEdges) {
+            button->setFont(f);
+            return;
+        }
+    }
+    button->setFont(f);
+}
+
 QString buttonStyle(const Control &c) {
     // Fusion shades a palette colour into a gradient; a style sheet keeps the
     // design's colour exact, with light and dark edges so it still reads as a
@@ -338,8 +353,8 @@ QWidget *ScreenWindow::makeControl(Control &c) {
         break;
     case ControlKind::Button: {
         auto *b = new QPushButton(qs(c.caption()), client_);
-        b->setFont(toQFont(c.font));
         b->setGeometry(boxOf(c));
+        fitButton(b, toQFont(c.font));
         if (c.background) {
             b->setStyleSheet(buttonStyle(c));
         }
@@ -433,6 +448,7 @@ void ScreenWindow::updateControl(Control &control) {
         label->setText(qs(control.caption()));
     } else if (auto *button = qobject_cast<QPushButton *>(w)) {
         button->setText(qs(control.caption()));
+        fitButton(button, toQFont(control.font));
     }
     w->setToolTip(qs(control.tip()));
     w->setHidden(!control.visible());
