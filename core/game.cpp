@@ -213,4 +213,16 @@ void Game::notifyControlChanged(Control &control) {
     }
 }
 
+void Game::notifyRecordChanged() {
+    for (auto *o : observers_) {
+        o->recordChanged();
+    }
+}
+
+void Game::openView(const std::string &view) {
+    for (auto *o : observers_) {
+        o->viewRequested(view);
+    }
+}
+
 } // namespace vermona

@@ -42,6 +42,10 @@ public:
     virtual void screenClosed(Screen & /*screen*/) {} // still alive during the call
     virtual void controlChanged(Control & /*control*/) {}
     virtual void programEnded() {}
+    // A window beside the screens was asked for, such as the growth chart.
+    virtual void viewRequested(const std::string & /*view*/) {}
+    // The bookkeeping of the game changed (a new week, a load).
+    virtual void recordChanged() {}
 };
 
 // Thrown by Game::end to unwind the handler that ended the program.
@@ -96,6 +100,12 @@ public:
 
     // Used by Control and Screen to report run-time changes.
     void notifyControlChanged(Control &control);
+    // Used by the bookkeeping that a front end draws.
+    void notifyRecordChanged();
+
+    // Asks the front end for a window beside the screens; without one,
+    // nothing happens.
+    void openView(const std::string &view);
 
     // Bookkeeping that belongs to one game but is not game data (such as what
     // the save file held when it was last written). Each part keeps its own

@@ -352,23 +352,20 @@ void removeStaleTemporaries(const std::string &path) {
     }
 }
 
-LoadResult loadSaveFile(const std::string &path) {
-    removeStaleTemporaries(path);
-    LoadResult r;
+LoadFault readWholeFile(const std::string &path, std::size_t maxBytes, std::string &text) {
+    text.clear();
     // Non-blocking so that a pipe in its place cannot hang the game; only a
     // regular file is read.
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        r.fault = errno == ENOENT ? LoadFault::Missing : LoadFault::Unreadable;
-        return r;
+        return errno == ENOENT ? LoadFault::Missing : LoadFault::Unreadable;
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        r.fault = LoadFault::Unreadable;
-        return r;
+        return LoadFault::Unreadable;
     }
-    std::string text;
+    LoadFault fault = LoadFault::None;
     char buf[4096];
     for (;;) {
         ssize_t n = ::read(fd, buf, sizeof buf);
@@ -376,19 +373,27 @@ LoadResult loadSaveFile(const std::string &path) {
             continue;
         }
         if (n < 0) {
-            r.fault = LoadFault::Unreadable;
+            fault = LoadFault::Unreadable;
             break;
         }
         if (n == 0) {
             break;
         }
-        if (text.size() + static_cast<std::size_t>(n) > kMaxFileBytes) {
-            r.fault = LoadFault::FileTooLong;
+        if (text.size() + static_cast<std::size_t>(n) > maxBytes) {
+            fault = LoadFault::FileTooLong;
             break;
         }
         text.append(buf, static_cast<std::size_t>(n));
     }
     ::close(fd);
+    return fault;
+}
+
+LoadResult loadSaveFile(const std::string &path) {
+    removeStaleTemporaries(path);
+    LoadResult r;
+    std::string text;
+    r.fault = readWholeFile(path, kMaxFileBytes, text);
     return r.ok() ? decodeSave(text) : r;
 }
 

@@ -3,6 +3,7 @@
 #include "core/var.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -86,6 +87,10 @@ std::string fieldCheckTitle(int line);
 std::string loadFailureMessage(const LoadResult &result);
 
 // ---- files ----------------------------------------------------------------
+
+// Reads a regular file of at most maxBytes into text; None, Missing,
+// Unreadable or FileTooLong.
+LoadFault readWholeFile(const std::string &path, std::size_t maxBytes, std::string &text);
 
 // Reads and decodes a save file.
 LoadResult loadSaveFile(const std::string &path);

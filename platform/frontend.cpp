@@ -1,6 +1,8 @@
 #include "platform/frontend.h"
 
+#include "core/growth_record.h"
 #include "core/quit.h"
+#include "platform/growth_chart_window.h"
 #include "platform/screen_window.h"
 
 #include <QApplication>
@@ -21,6 +23,40 @@ Frontend::~Frontend() {
     }
     for (auto &window : closing_) {
         delete window.data();
+    }
+    delete chart_.data();
+}
+
+QWidget *Frontend::viewWindow(const std::string &view) const {
+    if (view == kGrowthView && chart_ && chart_->isVisible()) {
+        return chart_.data();
+    }
+    return nullptr;
+}
+
+void Frontend::viewRequested(const std::string &view) {
+    if (view != kGrowthView) {
+        return;
+    }
+    if (!chart_) {
+        chart_ = new GrowthChartWindow(game_);
+        // Beside the window that asked for it, not over it.
+        if (const ScreenWindow *from = lastActive(nullptr)) {
+            chart_->move(from->frameGeometry().topRight() + QPoint(8, 0));
+        }
+    }
+    chart_->show();
+    if (const QString platform = QGuiApplication::platformName();
+        platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) {
+        chart_->raise();
+        chart_->activateWindow();
+    }
+}
+
+void Frontend::recordChanged() {
+    // A closed chart window redraws when it is shown again.
+    if (chart_ && chart_->isVisible()) {
+        chart_->refresh();
     }
 }
 
@@ -190,6 +226,9 @@ void Frontend::controlChanged(Control &control) {
 }
 
 void Frontend::programEnded() {
+    if (chart_) {
+        chart_->hide();
+    }
     if (onEnded_) {
         onEnded_();
     } else {

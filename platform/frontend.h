@@ -6,6 +6,7 @@
 #include <exception>
 #include <functional>
 #include <map>
+#include <string>
 #include <vector>
 
 class QWidget;
@@ -13,6 +14,7 @@ class QWidget;
 namespace vermona::platform {
 
 class ScreenWindow;
+class GrowthChartWindow;
 
 // Draws the game's screens: one ScreenWindow per existing screen, kept in
 // step with the screen runtime. Every click, menu choice and timer tick of a
@@ -27,6 +29,8 @@ public:
     [[nodiscard]] Game &game() const { return game_; }
     [[nodiscard]] ScreenWindow *windowFor(const Screen &screen) const;
     [[nodiscard]] std::vector<ScreenWindow *> windows() const;
+    // An open window beside the screens (Game::openView), or null.
+    [[nodiscard]] QWidget *viewWindow(const std::string &view) const;
     // The window a message box belongs on: the active game window, else the
     // one shown or activated last; null when none is visible.
     [[nodiscard]] QWidget *dialogParent() const;
@@ -55,6 +59,8 @@ public:
     void screenClosed(Screen &screen) override;
     void controlChanged(Control &control) override;
     void programEnded() override;
+    void viewRequested(const std::string &view) override;
+    void recordChanged() override;
 
 private:
     void route(const std::function<void()> &handler);
@@ -65,6 +71,7 @@ private:
     std::map<const Screen *, QPointer<ScreenWindow>> windows_;
     std::vector<QPointer<ScreenWindow>> recent_;  // most recently active first
     std::vector<QPointer<ScreenWindow>> closing_; // closed, waiting for deletion
+    QPointer<GrowthChartWindow> chart_;
     std::function<void()> onEnded_;
     std::function<void()> onError_;
     std::function<void(Screen &)> onPaint_;

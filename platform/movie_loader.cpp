@@ -1,11 +1,10 @@
 #include "platform/movie_loader.h"
 
+#include "platform/module_loader.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
-#include <QLibrary>
 #include <QStringList>
-#include <iostream>
 
 namespace vermona::platform {
 
@@ -40,25 +39,8 @@ Module &module() {
     Module &m = state();
     if (!m.tried) {
         m.tried = true;
-        QStringList errors;
-        for (const QString &path : modulePaths()) {
-            if (!QFileInfo::exists(path)) {
-                continue;
-            }
-            // Kept loaded for the life of the program; views outlive any scope here.
-            auto *library = new QLibrary(path);
-            m.make = reinterpret_cast<MakeView>(library->resolve("vermonaMakeMovieView"));
-            if (m.make != nullptr) {
-                break;
-            }
-            errors << library->errorString();
-            delete library;
-        }
-        if (m.make == nullptr) {
-            std::cerr << "vermona: no movie player module ("
-                      << (errors.isEmpty() ? modulePaths().join(", ") : errors.join("; ")).toStdString()
-                      << "); movies stay empty\n";
-        }
+        m.make = reinterpret_cast<MakeView>(
+            loadModuleFunction(modulePaths(), "vermonaMakeMovieView", "movie player", "movies stay empty"));
     }
     return m;
 }

@@ -1,8 +1,11 @@
 #include "start/main_menu_screen.h"
 
 #include "core/game.h"
+#include "core/growth_record.h"
 #include "core/save_file.h"
 #include "start/start_screens.h"
+
+#include <cstdio>
 
 namespace vermona {
 
@@ -65,6 +68,10 @@ public:
         MenuEntry &fail = menuEntry("fail", "ファイル");
         // Ctrl+S saves, as in any desktop program.
         fail.children.push_back(MenuEntry{"save", "セーブ(S)", [this] { save_Click(); }, {}, "Ctrl+S"});
+        // The growth record opens in a window of its own beside the screens.
+        MenuEntry &record = menuEntry("record", "記録");
+        record.children.push_back(
+            MenuEntry{"growth", "成長グラフ", [this] { game_.openView(kGrowthView); }, {}, {}});
     }
 
     Control &Label1 = label("Label1", "今週の予定を決定して下さい", 360, 360, 4455, 495);
@@ -148,6 +155,7 @@ public:
         Label10.setCaption(s.money.text());
         s.matchRound = 0;
         Label14.setCaption(elementName(s.element));
+        noteWeek(game_, shownStatus(s));
     }
 
     void Command1_Click() { changeTo("Form4"); }
@@ -155,7 +163,9 @@ public:
     void Command3_Click() { changeTo("Form7"); }
     void Command4_Click() { changeTo("Form20"); }
     // Stays on the menu without a tick. A value the file cannot hold or a
-    // failed write is reported and the previous save is kept.
+    // failed write is reported and the previous save is kept. The growth
+    // record goes beside it; when it cannot be written, the old one is
+    // removed too, since it no longer belongs to this save.
     void save_Click() {
         SaveValues values = saveValuesOf(s);
         SaveText text = encodeSave(values);
@@ -165,6 +175,11 @@ public:
             return;
         }
         game_.record<SaveRecord>().lastWritten = values;
+        if (writeRecordFile(kRecordFileName, game_.record<GrowthRecord>()) != 0) {
+            std::remove(kRecordFileName);
+            game_.msgBox("セーブを完了しました\n（成長の記録は書き込めませんでした）", kOkOnly, "ヴェルモナ");
+            return;
+        }
         game_.msgBox("セーブを完了しました", kOkOnly, "ヴェルモナ");
     }
 };

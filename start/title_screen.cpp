@@ -1,4 +1,5 @@
 #include "core/game.h"
+#include "core/growth_record.h"
 #include "core/save_file.h"
 #include "start/start_screens.h"
 
@@ -41,6 +42,9 @@ public:
         }
         assignSaveValues(s, loaded.values);
         game_.record<SaveRecord>().lastWritten = loaded.values;
+        // The record is a bonus: without a usable one the load goes on and
+        // the record starts at the loaded week.
+        replaceRecord(game_, loadRecordFile(kRecordFileName, currentDate(s)).value_or(GrowthRecord{}));
         game_.msgBox("ロード終了", kOkOnly, "ヴェルモナ");
         changeTo("Form3");
     }

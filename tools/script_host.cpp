@@ -1,6 +1,7 @@
 #include "tools/script_host.h"
 
 #include "app/all_screens.h"
+#include "core/growth_record.h"
 
 #include <algorithm>
 #include <charconv>
@@ -82,6 +83,35 @@ std::string escaped(std::string_view text) {
 }
 
 std::string quoted(std::string_view text) { return '"' + escaped(text) + '"'; }
+
+std::string dateText(const WeekDate &d) {
+    return std::to_string(d.year) + "年目" + std::to_string(d.month) + "月" + std::to_string(d.week) + "週目";
+}
+
+// The growth record, one line per week and per tournament in date order.
+void printRecord(std::ostream &out, const GrowthRecord &r) {
+    if (r.points.empty() && r.tournaments.empty()) {
+        out << "record empty\n";
+        return;
+    }
+    auto tournament = [&](const TournamentResult &x) {
+        out << "tournament " << dateText(x.date) << ' ' << x.wins << "勝" << x.losses << "敗 相手"
+            << x.entrants << "人\n";
+    };
+    // A tournament shows after the week it was held in.
+    std::size_t t = 0;
+    for (const GrowthPoint &p : r.points) {
+        for (; t < r.tournaments.size() && r.tournaments[t].date < p.date; ++t) {
+            tournament(r.tournaments[t]);
+        }
+        out << "week " << dateText(p.date) << " 攻撃力 " << p.attack << " 防御力 " << p.defense << " 早さ "
+            << p.speed << " HP " << p.hp << " 知力 " << p.intellect << " MP " << p.mp << " 疲労 " << p.fatigue
+            << '\n';
+    }
+    for (; t < r.tournaments.size(); ++t) {
+        tournament(r.tournaments[t]);
+    }
+}
 
 } // namespace
 
@@ -334,13 +364,17 @@ void ScriptHost::runLine(const std::string &line) {
         } else {
             waitHeadless(static_cast<int>(ms));
         }
+    } else if (cmd == "record") {
+        need(1);
+        printRecord(out_, game_.record<GrowthRecord>());
     } else if (cmd == "shot") {
         need(3);
         if (windows_ == nullptr) {
             throw Failure{"shot needs --windows"};
         }
-        Screen *screen = &existing(w[1], false);
-        std::string err = windows_->shot(*screen, w[2]);
+        // A window beside the screens, such as the growth chart, by its name.
+        std::string err =
+            game_.knows(w[1]) ? windows_->shot(existing(w[1], false), w[2]) : windows_->shotView(w[1], w[2]);
         if (!err.empty()) {
             throw Failure{err};
         }

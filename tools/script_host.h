@@ -22,6 +22,8 @@ public:
     virtual void wait(int ms) = 0;
     // Returns an error text, empty on success.
     virtual std::string shot(Screen &screen, const std::string &file) = 0;
+    // The same for an open window beside the screens (Game::openView).
+    virtual std::string shotView(const std::string &view, const std::string &file) = 0;
 };
 
 // Runs the game headless from a script of clicks, queued answers and queued

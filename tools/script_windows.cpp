@@ -106,4 +106,20 @@ std::string QtScriptWindows::shot(Screen &screen, const std::string &file) {
     return {};
 }
 
+std::string QtScriptWindows::shotView(const std::string &view, const std::string &file) {
+    QWidget *window = frontend_.viewWindow(view);
+    if (window == nullptr) {
+        return "no window " + view;
+    }
+    QCoreApplication::sendPostedEvents();
+    if (window->layout() != nullptr) {
+        window->layout()->activate();
+    }
+    const QPixmap image = window->grab();
+    if (image.isNull() || !image.save(QString::fromStdString(file), "PNG")) {
+        return "cannot write " + file;
+    }
+    return {};
+}
+
 } // namespace vermona::platform

@@ -21,6 +21,7 @@ public:
     void choose(Screen &screen, MenuEntry &entry) override;
     void wait(int ms) override;
     std::string shot(Screen &screen, const std::string &file) override;
+    std::string shotView(const std::string &view, const std::string &file) override;
 
 private:
     // Delivers what the click left posted (deferred deletes, layouts) and

@@ -1,0 +1,82 @@
+#include "platform/growth_chart_window.h"
+
+#include "core/game.h"
+#include "core/growth_record.h"
+#include "platform/fonts.h"
+#include "platform/module_loader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace vermona::platform {
+
+namespace {
+
+using MakeChart = QWidget *(*)(QWidget *, const QFont &);
+using ShowRecord = void (*)(QWidget *, const GrowthRecord &);
+
+struct ChartModule {
+    MakeChart make = nullptr;
+    ShowRecord show = nullptr;
+};
+
+const ChartModule &chartModule() {
+    static const ChartModule m = [] {
+        QStringList paths;
+#ifdef VERMONA_INSTALL_CHART_MODULE_REL
+        paths << QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" +
+                                 QStringLiteral(VERMONA_INSTALL_CHART_MODULE_REL));
+#endif
+#ifdef VERMONA_CHART_MODULE_BUILD
+        paths << QStringLiteral(VERMONA_CHART_MODULE_BUILD);
+#endif
+        ChartModule loaded;
+        loaded.make = reinterpret_cast<MakeChart>(
+            loadModuleFunction(paths, "vermonaMakeGrowthChart", "growth chart", "the chart stays empty"));
+        if (loaded.make != nullptr) {
+            loaded.show = reinterpret_cast<ShowRecord>(loadModuleFunction(
+                paths, "vermonaShowGrowthRecord", "growth chart", "the chart stays empty"));
+        }
+        if (loaded.show == nullptr) {
+            loaded.make = nullptr;
+        }
+        return loaded;
+    }();
+    return m;
+}
+
+} // namespace
+
+GrowthChartWindow::GrowthChartWindow(Game &game) : QWidget(nullptr, Qt::Window), game_(game) {
+    setObjectName(QStringLiteral("growthChartWindow"));
+    setWindowTitle(QStringLiteral("成長グラフ"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const QFont font = toQFont(Font{kGothic, 10, false});
+    if (const ChartModule &m = chartModule(); m.make != nullptr) {
+        chart_ = m.make(this, font);
+        layout->addWidget(chart_);
+    } else {
+        auto *missing =
+            new QLabel(QStringLiteral("グラフを表示できません（グラフの部品が見つかりません）。"), this);
+        missing->setFont(font);
+        missing->setAlignment(Qt::AlignCenter);
+        layout->addWidget(missing);
+    }
+    resize(760, 460);
+}
+
+void GrowthChartWindow::refresh() {
+    if (chart_ != nullptr) {
+        chartModule().show(chart_, game_.record<GrowthRecord>());
+    }
+}
+
+void GrowthChartWindow::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    refresh();
+}
+
+} // namespace vermona::platform

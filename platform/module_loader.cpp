@@ -1,0 +1,28 @@
+#include "platform/module_loader.h"
+
+#include <QFileInfo>
+#include <iostream>
+
+namespace vermona::platform {
+
+QFunctionPointer loadModuleFunction(const QStringList &paths, const char *symbol, const char *what,
+                                    const char *consequence) {
+    QStringList errors;
+    for (const QString &path : paths) {
+        if (!QFileInfo::exists(path)) {
+            continue;
+        }
+        auto *library = new QLibrary(path);
+        if (QFunctionPointer f = library->resolve(symbol)) {
+            return f;
+        }
+        errors << library->errorString();
+        delete library;
+    }
+    std::cerr << "vermona: no " << what << " module ("
+              << (errors.isEmpty() ? paths.join(", ") : errors.join("; ")).toStdString() << "); "
+              << consequence << '\n';
+    return nullptr;
+}
+
+} // namespace vermona::platform
