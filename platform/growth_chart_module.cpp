@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -26,6 +27,11 @@ using vermona::WeekDate;
 
 QString dateText(const WeekDate &d) {
     return QStringLiteral("%1年目 %2月%3週目").arg(d.year).arg(d.month).arg(d.week);
+}
+
+// Months since 1年目1月 as the calendar names them.
+QString monthLabel(Var::Int months) {
+    return QStringLiteral("%1年目%2月").arg(months / 12 + 1).arg(months % 12 + 1);
 }
 
 QString resultText(const TournamentResult &t) {
@@ -99,6 +105,8 @@ public:
                 points.append(QPointF(static_cast<qreal>(p.date.index()), static_cast<qreal>(value)));
             }
             lines_[i]->replace(points);
+            // Over a long game the dots would hide the lines.
+            lines_[i]->setPointsVisible(points.size() <= 60);
         }
         showTournaments();
         fitAxes();
@@ -200,12 +208,22 @@ private:
                 break;
             }
         }
+        std::map<Var::Int, QString> labels; // by week; categories go in in order
         for (Var::Int m = firstMonth; m <= lastMonth; ++m) {
-            if (m % step == 0 || step == 1) {
-                const Var::Int year = m / 12 + 1;
-                const Var::Int month = m % 12 + 1;
-                weeks_->append(QStringLiteral("%1年目%2月").arg(year).arg(month), static_cast<qreal>(m * 4));
+            if (m % step == 0) {
+                labels[m * 4] = monthLabel(m);
             }
+        }
+        // A short record names its weeks between the months too.
+        if (last - first < 8) {
+            for (Var::Int i = first; i <= last; ++i) {
+                if (i % 4 != 0) {
+                    labels[i] = QStringLiteral("%1月%2週").arg(i / 4 % 12 + 1).arg(i % 4 + 1);
+                }
+            }
+        }
+        for (const auto &[week, label] : labels) {
+            weeks_->append(label, static_cast<qreal>(week));
         }
         weeks_->setRange(lo, hi);
     }

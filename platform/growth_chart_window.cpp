@@ -65,6 +65,10 @@ GrowthChartWindow::GrowthChartWindow(Game &game) : QWidget(nullptr, Qt::Window),
         missing->setAlignment(Qt::AlignCenter);
         layout->addWidget(missing);
     }
+    // Limits of our own rather than the chart's, which change as it fills
+    // and would be sent to the window system each time.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    setMinimumSize(480, 300);
     resize(760, 460);
 }
 

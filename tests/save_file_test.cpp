@@ -4,10 +4,12 @@
 // limit, read-only directory) without harming the previous save.
 #include "app/all_screens.h"
 #include "core/game.h"
+#include "core/growth_record.h"
 #include "core/quit.h"
 #include "core/save_file.h"
 #include "tests/test_support.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -66,10 +68,16 @@ std::string readFile(const fs::path &p) {
 
 void writeFile(const fs::path &p, const std::string &text) { std::ofstream(p, std::ios::binary) << text; }
 
+// The names in dir, sorted.
 std::string listing(const fs::path &dir) {
-    std::string out;
+    std::vector<std::string> names;
     for (const auto &e : fs::directory_iterator(dir)) {
-        out += (out.empty() ? "" : " ") + e.path().filename().string();
+        names.push_back(e.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    std::string out;
+    for (const auto &n : names) {
+        out += (out.empty() ? "" : " ") + n;
     }
     return out;
 }
@@ -156,7 +164,8 @@ TEST_F(SaveGameTest, SaveWritesTheEncodedStateStaysOnTheMenuAndRepeatsExactly) {
     EXPECT_TRUE(game.find("Form3")->visible());
     const std::string first = readFile(kSaveFileName);
     EXPECT_EQ(first, encodeSave(saveValuesOf(game.state)).text);
-    EXPECT_EQ(listing(dir.path()), kSaveFileName); // no temporary left behind
+    // The growth record beside the save, and no temporary left behind.
+    EXPECT_EQ(listing(dir.path()), std::string(kRecordFileName) + " " + kSaveFileName);
     game.choose(menu(game, "Form3", "save"));
     EXPECT_EQ(readFile(kSaveFileName), first);
 }
@@ -411,6 +420,31 @@ TEST(SaveFileWrite, FileSizeLimitKeepsTheOldSave) {
     });
     EXPECT_EQ(report, std::to_string(EFBIG));
     EXPECT_EQ(readFile(kSaveFileName), old);
+    EXPECT_EQ(listing(dir.path()), kSaveFileName);
+}
+
+// The save fits under the file-size limit but the growth record of twenty
+// weeks does not: the save is done, the player is told the record is not,
+// and the old record, which no longer matches the save, is gone.
+TEST(SaveFileWrite, ARecordThatCannotBeWrittenIsSaidAndTheOldOneRemoved) {
+    WorkDir dir;
+    writeFile(kRecordFileName, "an older record");
+    std::string script = test::newGameScript();
+    for (int i = 0; i < 20; ++i) {
+        script += "click Form3.Command1\nclick Form4.Command1\n";
+    }
+    std::string report = inChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{600, 600};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        return test::runScript(script + "menu Form3.save\nscreens\n");
+    });
+    EXPECT_NE(
+        report.find("box \"ヴェルモナ\" \"セーブを完了しました\\n（成長の記録は書き込めませんでした）\" 0"),
+        std::string::npos)
+        << report;
+    EXPECT_NE(report.find("screens: Form3\n"), std::string::npos) << report;
+    EXPECT_TRUE(loadSaveFile(kSaveFileName).ok());
     EXPECT_EQ(listing(dir.path()), kSaveFileName);
 }
 

@@ -257,12 +257,18 @@ TEST(WindowMenus, MenuBarsFollowTheScreensMenus) {
     newGame(w);
     QMenuBar *bar = w.window("Form3")->menuBar();
     ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(bar->actions().size(), 1);
+    ASSERT_EQ(bar->actions().size(), 2);
     QAction *file = bar->actions().front();
     EXPECT_EQ(file->text().toStdString(), "ファイル");
     ASSERT_NE(file->menu(), nullptr);
     ASSERT_EQ(file->menu()->actions().size(), 1);
     EXPECT_EQ(file->menu()->actions().front()->text().toStdString(), "セーブ(S)");
+    // The growth record beside it.
+    QAction *record = bar->actions().back();
+    EXPECT_EQ(record->text().toStdString(), "記録");
+    ASSERT_NE(record->menu(), nullptr);
+    ASSERT_EQ(record->menu()->actions().size(), 1);
+    EXPECT_EQ(record->menu()->actions().front()->text().toStdString(), "成長グラフ");
 }
 
 TEST(WindowMenus, TopLevelEntryRunsItsHandlerAndSubmenusNest) {

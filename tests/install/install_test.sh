@@ -16,6 +16,7 @@ id=org.vermona.Vermona
 expected=(
   usr/bin/vermona
   usr/lib/vermona/libvermona_movie.so
+  usr/lib/vermona/libvermona_chart.so
   usr/share/applications/$id.desktop
   usr/share/metainfo/$id.metainfo.xml
   usr/share/icons/hicolor/scalable/apps/$id.svg
@@ -50,7 +51,7 @@ for f in usr/bin/vermona usr/share/applications/$id.desktop usr/share/metainfo/$
   grep -q "\./$f\$" <<<"$contents" || fail "package lacks $f"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic gstreamer1.0-plugins-good; do
+for d in libqt6widgets6 libqt6charts6 qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic gstreamer1.0-plugins-good; do
   grep -q "$d" <<<"$depends" || fail "package does not depend on $d: $depends"
 done
 echo "package: $(basename "$deb")"

@@ -1,0 +1,365 @@
+// The growth record: what the menu adds to it week by week, its file beside
+// the save, and loads that go on whatever that file holds.
+#include "app/all_screens.h"
+#include "core/game.h"
+#include "core/growth_record.h"
+#include "core/save_file.h"
+#include "tests/test_support.h"
+#include "tools/script_host.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace vermona {
+namespace {
+
+namespace fs = std::filesystem;
+
+class WorkDir {
+public:
+    WorkDir() {
+        std::string pattern = (fs::temp_directory_path() / "vermona-record-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("mkdtemp failed");
+        }
+        path_ = pattern;
+        old_ = fs::current_path();
+        fs::current_path(path_);
+    }
+    ~WorkDir() {
+        fs::current_path(old_);
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    WorkDir(const WorkDir &) = delete;
+    WorkDir &operator=(const WorkDir &) = delete;
+
+private:
+    fs::path path_;
+    fs::path old_;
+};
+
+void writeFile(const fs::path &p, const std::string &text) { std::ofstream(p, std::ios::binary) << text; }
+
+GrowthPoint point(WeekDate d, Var::Int attack, Var::Int fatigue = 0) {
+    GrowthPoint p;
+    p.date = d;
+    p.attack = attack;
+    p.defense = 2;
+    p.speed = 3;
+    p.hp = 40;
+    p.intellect = 5;
+    p.mp = 6;
+    p.fatigue = fatigue;
+    return p;
+}
+
+struct GameWithScreens : ::testing::Test {
+    test::QueuePorts ports;
+    Game game{ports};
+    GameState &s = game.state;
+    const GrowthRecord &record = game.record<GrowthRecord>();
+
+    void SetUp() override { registerAllScreens(game); }
+    void click(const char *screen, const char *control) { game.click(*game.find(screen)->find(control)); }
+    void choose(const char *screen, const char *entry) { game.choose(*game.find(screen)->findMenu(entry)); }
+    std::string label(const char *name) { return game.find("Form3")->find(name)->caption(); }
+    void newGame() {
+        game.start();
+        click("Form1", "Command1");
+        for (int i = 0; i < 10; ++i) {
+            click("Form2", "Command1");
+        }
+        click("Form10", "Command2");
+    }
+    // One week of rest: fatigue -40 (or a box), week +1.
+    void restAWeek() {
+        click("Form3", "Command1");
+        click("Form4", "Command1");
+    }
+};
+
+using GrowthRecordMenu = GameWithScreens;
+
+// The record takes exactly what the status panel shows, floors and all.
+TEST_F(GrowthRecordMenu, PointsHoldTheValuesTheMenuShows) {
+    newGame();
+    for (auto [strength, stamina, fatigue] : {std::tuple{0, 0, 130}, {-1, 1, -5}, {7, 8, 55}}) {
+        s.strength = strength;
+        s.defense = strength;
+        s.stamina = stamina;
+        s.fatigue = fatigue;
+        click("Form3", "Command2"); // the item list and straight back: a tick, no new week
+        click("Form15", "Command1");
+        ASSERT_EQ(record.points.size(), 1U);
+        const GrowthPoint &p = record.points.back();
+        EXPECT_EQ(std::to_string(p.attack), label("Label18"));
+        EXPECT_EQ(std::to_string(p.defense), label("Label19"));
+        EXPECT_EQ(std::to_string(p.speed), label("Label20"));
+        EXPECT_EQ(std::to_string(p.hp), label("Label21"));
+        EXPECT_EQ(std::to_string(p.intellect), label("Label22"));
+        EXPECT_EQ(std::to_string(p.mp), label("Label23"));
+        EXPECT_EQ(std::to_string(p.fatigue), label("Label24"));
+        EXPECT_EQ(p.date, (WeekDate{1, 1, 1}));
+    }
+    EXPECT_EQ(record.points.back().hp, 80);
+    // The game's own values are left as they were.
+    EXPECT_EQ(s.strength, 7);
+}
+
+TEST_F(GrowthRecordMenu, WeeksAppendReturnsUpdateAndTheCalendarFolds) {
+    newGame();
+    s.week = 4;
+    s.month = 12;
+    click("Form3", "Command2");
+    click("Form15", "Command1");
+    // A date set from outside is a new week to the menu as well.
+    ASSERT_EQ(record.points.size(), 2U);
+    EXPECT_EQ(record.points.back().date, (WeekDate{1, 12, 4}));
+    restAWeek();
+    ASSERT_EQ(record.points.size(), 3U);
+    EXPECT_EQ(record.points.back().date, (WeekDate{2, 1, 1}));
+    // A return without a week passing updates that week's point.
+    s.fatigue = 70;
+    click("Form3", "Command2");
+    click("Form15", "Command1");
+    ASSERT_EQ(record.points.size(), 3U);
+    EXPECT_EQ(record.points.back().fatigue, 70);
+}
+
+TEST(GrowthRecordBook, SameWeekUpdatesAndAnEarlierDateDropsWhatCameLater) {
+    test::QueuePorts ports;
+    Game game(ports);
+    const GrowthRecord &r = game.record<GrowthRecord>();
+    noteWeek(game, point({1, 1, 1}, 5));
+    noteWeek(game, point({1, 1, 2}, 6));
+    noteWeek(game, point({1, 1, 2}, 7));
+    noteTournament(game, {{1, 1, 2}, 2, 1, 3});
+    noteWeek(game, point({1, 2, 1}, 9));
+    ASSERT_EQ(r.points.size(), 3U);
+    EXPECT_EQ(r.points[1].attack, 7);
+    ASSERT_EQ(r.tournaments.size(), 1U);
+    // Back in time (only a script can do that): the record ends at the present.
+    noteWeek(game, point({1, 1, 1}, 4));
+    ASSERT_EQ(r.points.size(), 1U);
+    EXPECT_EQ(r.points[0].attack, 4);
+    EXPECT_TRUE(r.tournaments.empty());
+}
+
+// Front ends redraw on every change.
+TEST(GrowthRecordBook, ObserversHearOfEveryChangeAndOfViewRequests) {
+    struct Listener : ScreenObserver {
+        int changes = 0;
+        std::vector<std::string> views;
+        void recordChanged() override { ++changes; }
+        void viewRequested(const std::string &view) override { views.push_back(view); }
+    } listener;
+    test::QueuePorts ports;
+    Game game(ports);
+    registerAllScreens(game);
+    game.addObserver(&listener);
+    noteWeek(game, point({1, 1, 1}, 5));
+    noteTournament(game, {{1, 1, 1}, 0, 1, 1});
+    replaceRecord(game, {});
+    EXPECT_EQ(listener.changes, 3);
+    game.start();
+    game.click(*game.find("Form1")->find("Command1"));
+    for (int i = 0; i < 10; ++i) {
+        game.click(*game.find("Form2")->find("Command1"));
+    }
+    game.click(*game.find("Form10")->find("Command2"));
+    EXPECT_EQ(listener.changes, 4);
+    game.choose(*game.find("Form3")->findMenu("growth"));
+    EXPECT_EQ(listener.views, std::vector<std::string>{kGrowthView});
+    game.removeObserver(&listener);
+}
+
+// ---- the file ---------------------------------------------------------------
+
+GrowthRecord sampleRecord() {
+    GrowthRecord r;
+    r.points = {point({1, 1, 1}, 5, 0), point({1, 1, 2}, 7, 10), point({1, 2, 2}, 9, 100)};
+    r.tournaments = {{{1, 1, 2}, 1, 2, 3}, {{1, 2, 1}, 0, 0, 0}};
+    return r;
+}
+
+TEST(GrowthRecordFile, ATableWithAHeaderThatReadsBackExactly) {
+    const std::string csv = recordCsv(sampleRecord());
+    EXPECT_EQ(csv, "種類,年,月,週,攻撃力,防御力,早さ,HP,知力,MP,疲労,勝ち,負け,相手の人数\n"
+                   "週,1,1,1,5,2,3,40,5,6,0,,,\n"
+                   "週,1,1,2,7,2,3,40,5,6,10,,,\n"
+                   "大会,1,1,2,,,,,,,,1,2,3\n"
+                   "大会,1,2,1,,,,,,,,0,0,0\n"
+                   "週,1,2,2,9,2,3,40,5,6,100,,,\n");
+    EXPECT_EQ(parseRecordCsv(csv), sampleRecord());
+    // As a spreadsheet may save it again: byte-order mark, CRLF, no final break.
+    std::string edited = "\xEF\xBB\xBF" + csv;
+    for (std::size_t at = 0; (at = edited.find('\n', at)) != std::string::npos; at += 2) {
+        edited.replace(at, 1, "\r\n");
+    }
+    edited.resize(edited.size() - 2);
+    EXPECT_EQ(parseRecordCsv(edited), sampleRecord());
+    EXPECT_EQ(parseRecordCsv(recordCsv({})), GrowthRecord{});
+}
+
+TEST(GrowthRecordFile, DamagedTextIsNotARecord) {
+    const std::string header = "種類,年,月,週,攻撃力,防御力,早さ,HP,知力,MP,疲労,勝ち,負け,相手の人数\n";
+    const std::string week = "週,1,1,2,7,2,3,40,5,6,10,,,\n";
+    for (const std::string &text : {
+             std::string(),                                               // empty
+             "kind,year\n" + week,                                        // another header
+             header + "週,1,1,2,7,2,3,40,5,6,10,,\n",                     // a column short
+             header + "週,1,1,2,7,2,3,40,5,6,10,,,,\n",                   // a column long
+             header + "週,1,1,2,7,2,x,40,5,6,10,,,\n",                    // not a number
+             header + "週,1,1,2,7,2,,40,5,6,10,,,\n",                     // a value missing
+             header + "週,1,1,2,7,2, 3,40,5,6,10,,,\n",                   // a blank in a number
+             header + "週,1,1,2,7,2,99999999999999999999,40,5,6,10,,,\n", // beyond any number
+             header + "週,1,13,2,7,2,3,40,5,6,10,,,\n",                   // month 13
+             header + "週,1,1,0,7,2,3,40,5,6,10,,,\n",                    // week 0
+             header + "週,0,1,1,7,2,3,40,5,6,10,,,\n",                    // year 0
+             header + week + week,                                        // the same week twice
+             header + week + "週,1,1,1,7,2,3,40,5,6,10,,,\n",             // out of order
+             header + week + "大会,1,1,1,,,,,,,,1,0,1\n", // a tournament before the week shown
+             header + "大会,1,1,2,,,,,,,,-1,0,1\n",       // negative wins
+             header + "大会,1,1,2,,,,,,5,,1,0,1\n",       // a tournament with a status value
+             header + "週,1,1,2,7,2,3,40,5,6,10,1,,\n",   // a week with a result
+             header + "月,1,1,2,7,2,3,40,5,6,10,,,\n",    // an unknown kind
+         }) {
+        EXPECT_EQ(parseRecordCsv(text), std::nullopt) << text;
+    }
+}
+
+TEST(GrowthRecordFile, OnlyARecordThatEndsAtTheSavesWeekIsUsed) {
+    WorkDir dir;
+    EXPECT_EQ(loadRecordFile(kRecordFileName, {1, 2, 2}), std::nullopt); // missing
+    ASSERT_EQ(writeRecordFile(kRecordFileName, sampleRecord()), 0);
+    EXPECT_EQ(loadRecordFile(kRecordFileName, {1, 2, 2}), sampleRecord());
+    EXPECT_EQ(loadRecordFile(kRecordFileName, {1, 2, 3}), std::nullopt); // an older record
+    EXPECT_EQ(loadRecordFile(kRecordFileName, {1, 2, 1}), std::nullopt); // a newer one
+    writeFile(kRecordFileName, recordCsv({}));
+    EXPECT_EQ(loadRecordFile(kRecordFileName, {1, 1, 1}), std::nullopt); // no week at all
+    // A directory in its place, and a file far larger than any record.
+    fs::remove(kRecordFileName);
+    fs::create_directory(kRecordFileName);
+    EXPECT_EQ(loadRecordFile(kRecordFileName, {1, 1, 1}), std::nullopt);
+    fs::remove(kRecordFileName);
+    writeFile(kRecordFileName, recordCsv(sampleRecord()) + std::string(9 << 20, '\n'));
+    EXPECT_EQ(loadRecordFile(kRecordFileName, {1, 2, 2}), std::nullopt);
+}
+
+// ---- saving and loading through the game -------------------------------------
+
+// A game of a few weeks with a tournament, saved; returns its record.
+GrowthRecord savedGame() {
+    test::QueuePorts p;
+    Game g(p);
+    registerAllScreens(g);
+    g.start();
+    g.click(*g.find("Form1")->find("Command1"));
+    for (int i = 0; i < 10; ++i) {
+        g.click(*g.find("Form2")->find("Command1"));
+    }
+    g.click(*g.find("Form10")->find("Command2"));
+    for (int i = 0; i < 3; ++i) {
+        g.click(*g.find("Form3")->find("Command1"));
+        g.click(*g.find("Form4")->find("Command3"));
+    }
+    noteTournament(g, {currentDate(g.state), 1, 2, 3});
+    g.choose(*g.find("Form3")->findMenu("save"));
+    EXPECT_EQ(p.boxes.back().prompt, "セーブを完了しました");
+    return g.record<GrowthRecord>();
+}
+
+// A fresh program that loads the save; what the load left, record aside.
+struct Loaded : GameWithScreens {
+    void TestBody() override {}
+    std::pair<std::map<std::string, std::string>, std::vector<std::string>> load() {
+        SetUp();
+        game.start();
+        choose("Form1", "help");
+        std::map<std::string, std::string> vars;
+        for (const char *name :
+             {"strength", "defense", "speed", "stamina", "intellect", "magicPower", "fatigue", "money",
+              "week", "month", "year", "daysToTournament", "entrants", "weekRoll"}) {
+            vars[name] = s.number(name)->text();
+        }
+        std::vector<std::string> boxes;
+        for (const auto &b : ports.boxes) {
+            boxes.push_back(b.title + ": " + b.prompt);
+        }
+        return {vars, boxes};
+    }
+};
+
+TEST(GrowthRecordSaveLoad, ALoadBringsTheRecordBackAndGoesOnFromIt) {
+    WorkDir dir;
+    const GrowthRecord saved = savedGame();
+    ASSERT_EQ(saved.points.size(), 4U);
+    Loaded l;
+    l.load();
+    EXPECT_EQ(l.record, saved);
+    l.restAWeek();
+    ASSERT_EQ(l.record.points.size(), 5U);
+    EXPECT_EQ(l.record.points.back().date, (WeekDate{1, 2, 1}));
+}
+
+TEST(GrowthRecordSaveLoad, ADamagedMissingOrMismatchedRecordNeverChangesTheLoad) {
+    WorkDir dir;
+    savedGame();
+    const std::string good = [] {
+        std::ifstream in(kRecordFileName, std::ios::binary);
+        std::ostringstream t;
+        t << in.rdbuf();
+        return t.str();
+    }();
+    // The load as it goes with its own record.
+    const auto expected = Loaded().load();
+    for (const char *variant : {"missing", "damaged", "mismatched", "directory"}) {
+        SCOPED_TRACE(variant);
+        std::error_code ec;
+        fs::remove_all(kRecordFileName, ec);
+        if (variant == std::string("damaged")) {
+            writeFile(kRecordFileName, good.substr(0, good.size() / 2) + "\x01garbage");
+        } else if (variant == std::string("mismatched")) {
+            // The record of the week before the save.
+            writeFile(kRecordFileName, good.substr(0, good.rfind("週,")));
+        } else if (variant == std::string("directory")) {
+            fs::create_directory(kRecordFileName);
+        }
+        Loaded l;
+        EXPECT_EQ(l.load(), expected);
+        // The record starts at the loaded week.
+        ASSERT_EQ(l.record.points.size(), 1U);
+        EXPECT_EQ(l.record.points[0].date, (WeekDate{1, 1, 4}));
+        EXPECT_TRUE(l.record.tournaments.empty());
+    }
+}
+
+// ---- the script host ------------------------------------------------------------
+
+TEST(GrowthRecordScript, RecordPrintsEachWeekAndEachTournamentAfterItsWeek) {
+    std::ostringstream out;
+    ScriptHost host(out);
+    std::istringstream empty("record\n");
+    EXPECT_EQ(host.run(empty), 0);
+    noteWeek(host.game(), point({1, 1, 4}, 5));
+    noteTournament(host.game(), {{1, 1, 4}, 2, 1, 3});
+    noteTournament(host.game(), {{1, 2, 1}, 0, 2, 2});
+    noteWeek(host.game(), point({1, 2, 2}, 6));
+    std::istringstream script("record\nrecord x\n");
+    EXPECT_EQ(host.run(script), 1);
+    EXPECT_EQ(out.str(), "record empty\n"
+                         "week 1年目1月4週目 攻撃力 5 防御力 2 早さ 3 HP 40 知力 5 MP 6 疲労 0\n"
+                         "tournament 1年目1月4週目 2勝1敗 相手3人\n"
+                         "tournament 1年目2月1週目 0勝2敗 相手2人\n"
+                         "week 1年目2月2週目 攻撃力 6 防御力 2 早さ 3 HP 40 知力 5 MP 6 疲労 0\n"
+                         "error: line 2: record takes 0 argument(s)\n");
+}
+
+} // namespace
+} // namespace vermona
