@@ -55,6 +55,13 @@ bool splitIndex(const std::string &text, std::string &name, int &index) {
     return true;
 }
 
+// A line's end as few digits as give back the same single-precision value.
+std::string shortest(float value) {
+    char buf[32];
+    auto [p, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    return ec == std::errc() ? std::string(buf, p) : std::string("?");
+}
+
 } // namespace
 
 ScriptHost::ScriptHost(std::ostream &out) : out_(out), game_(*this) {
@@ -105,7 +112,7 @@ void ScriptHost::waitHeadless(int ms) {
     while (ms > 0 && !game_.ended()) {
         int step = ms;
         for (auto &[timer, elapsed] : timerElapsed_) {
-            if (timer->enabled && timer->interval > 0) {
+            if (timer->enabled() && timer->interval > 0) {
                 step = std::min(step, timer->interval - elapsed);
             }
         }
@@ -113,7 +120,7 @@ void ScriptHost::waitHeadless(int ms) {
         ms -= step;
         std::vector<Control *> due;
         for (auto &[timer, elapsed] : timerElapsed_) {
-            if (timer->enabled && timer->interval > 0) {
+            if (timer->enabled() && timer->interval > 0) {
                 elapsed += step;
                 if (elapsed >= timer->interval) {
                     elapsed = 0;
@@ -165,6 +172,9 @@ Control &ScriptHost::target(const std::string &ref, bool forClick) {
     }
     if (forClick && !c->visible()) {
         throw Failure{c->qualifiedName() + " is hidden"};
+    }
+    if (forClick && !c->enabled()) {
+        throw Failure{c->qualifiedName() + " is disabled"};
     }
     return *c;
 }
@@ -277,14 +287,24 @@ void ScriptHost::runLine(const std::string &line) {
             auto start = line.find_first_not_of(" \t", at);
             *text = line.substr(start);
         }
-    } else if (cmd == "caption" || cmd == "visible") {
+    } else if (cmd == "caption" || cmd == "visible" || cmd == "enabled") {
         need(2);
         Control &c = target(w[1], false);
         if (cmd == "caption") {
             out_ << w[1] << " = \"" << c.caption() << "\"\n";
-        } else {
+        } else if (cmd == "visible") {
             out_ << w[1] << (c.visible() ? " visible" : " hidden") << '\n';
+        } else {
+            out_ << w[1] << (c.enabled() ? " enabled" : " disabled") << '\n';
         }
+    } else if (cmd == "line") {
+        need(2);
+        Control &c = target(w[1], false);
+        if (c.kind() != ControlKind::Line) {
+            throw Failure{c.qualifiedName() + " is not a line"};
+        }
+        out_ << w[1] << " from " << c.left << ',' << c.top << " to " << shortest(c.x2()) << ','
+             << shortest(c.y2()) << (c.visible() ? " visible" : " hidden") << '\n';
     } else if (cmd == "screens") {
         need(1);
         out_ << "screens:";

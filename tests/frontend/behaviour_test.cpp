@@ -4,8 +4,8 @@
 #include "app/all_screens.h"
 #include "platform/app_start.h"
 #include "platform/qt_ports.h"
-#include "tools/script_windows.h"
 #include "tests/frontend/frontend_support.h"
+#include "tools/script_windows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -224,7 +224,7 @@ TEST(WindowTimers, TimerRunsItsHandlerUntilItsScreenCloses) {
         };
         Control &off = s.add(ControlKind::Timer, "Timer2");
         off.interval = 10;
-        off.enabled = false;
+        off.setEnabled(false);
         off.onClick = [&] { ++idle; };
     });
     w.game.start();
