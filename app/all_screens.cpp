@@ -2,12 +2,14 @@
 
 #include "activities/activity_screens.h"
 #include "start/start_screens.h"
+#include "tournament/tournament_screens.h"
 
 namespace vermona {
 
 void registerAllScreens(Game &game) {
     registerStartScreens(game);
     registerActivityScreens(game);
+    registerTournamentScreens(game);
 }
 
 } // namespace vermona
