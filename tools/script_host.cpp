@@ -287,6 +287,12 @@ void ScriptHost::runLine(const std::string &line) {
             auto start = line.find_first_not_of(" \t", at);
             *text = line.substr(start);
         }
+    } else if (cmd == "caption" && w.size() > 2) {
+        // Sets a caption, as another screen's handler would: the rest of
+        // the line, as written after the control.
+        Control &c = target(w[1], false);
+        auto at = line.find(w[1]) + w[1].size();
+        c.setCaption(line.substr(line.find_first_not_of(" \t", at)));
     } else if (cmd == "caption" || cmd == "visible" || cmd == "enabled") {
         need(2);
         Control &c = target(w[1], false);

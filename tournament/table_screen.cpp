@@ -35,6 +35,7 @@ public:
         for (Control *c : {&Label2_0, &Label3, &Label4}) {
             header(*c);
         }
+        Label4.align = Align::Left;
         cell(Label2_1);
         Command1.font.points = 12;
         Command1.onClick = [this] { Command1_Click(); };
