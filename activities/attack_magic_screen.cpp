@@ -30,6 +30,14 @@ public:
     Control &Command4 = button("Command4", "無属性", 600, 2160, 975, 495);
     Control &Command5 = button("Command5", "戻る", 1800, 1560, 735, 495);
 
+    // Each school tells what its next level asks for.
+    void Form_Load() override {
+        showNeeds(Command1, s.fireMagicLevel, 3);
+        showNeeds(Command2, s.waterMagicLevel, 3);
+        showNeeds(Command3, s.thunderMagicLevel, 3);
+        showNeeds(Command4, s.neutralMagicLevel, 3);
+    }
+
     // Every attack school has three spells.
     void Command1_Click() { learn(s.fireMagicLevel, 3); }
     void Command2_Click() { learn(s.waterMagicLevel, 3); }

@@ -42,7 +42,7 @@ public:
 private:
     // The fare is only checked here; the choice screen takes it.
     void chooseFamily(const char *family) {
-        if (s.money < 1000) {
+        if (s.money < kJourneyCost) {
             game_.msgBox("お金が足りません", kOkOnly, kJourneyTitle);
             changeTo("Form3");
             return;

@@ -2,6 +2,7 @@
 
 #include "core/game.h"
 
+#include <limits>
 #include <utility>
 
 namespace vermona {
@@ -9,6 +10,15 @@ namespace vermona {
 MagicLessonScreen::MagicLessonScreen(Game &game, std::string id, int clientWidth, int clientHeight,
                                      Rgb background, JourneyTime time)
     : Screen(game, std::move(id), kJourneyTitle, clientWidth, clientHeight, background), time_(time) {}
+
+namespace {
+constexpr int kJourneyFatigue = 40;
+} // namespace
+
+std::string journeyTip() {
+    return "費用 " + std::to_string(kJourneyCost) + "G　期間 約1か月\n疲労 +" +
+           std::to_string(kJourneyFatigue);
+}
 
 void MagicLessonScreen::learn(Var &level, int topLevel) {
     // The spell list has nothing beyond a school's top level; a further
@@ -25,13 +35,13 @@ void MagicLessonScreen::learn(Var &level, int topLevel) {
         game_.msgBox(prompt, kOkOnly, kJourneyTitle);
     }
     level += 1;
-    s.fatigue += 40;
+    s.fatigue += kJourneyFatigue;
     if (time_ == JourneyTime::FourWeeks) {
         s.week += 4;
     } else {
         s.month += 1;
     }
-    s.money -= 1000;
+    s.money -= kJourneyCost;
     s.daysToTournament -= 4;
     changeTo("Form3");
 }
@@ -43,15 +53,30 @@ void MagicLessonScreen::back() { changeTo("Form5"); }
 // raised with enough. Two-spell schools stop at level 2 before their band
 // is asked.
 bool MagicLessonScreen::tooLittleIntellect(const Var &level) const {
-    switch (level.get()) {
-    case 0:
-        return s.intellect < 3;
-    case 1:
-        return 3 <= s.intellect && s.intellect < 8;
-    case 2:
-        return 8 <= s.intellect && s.intellect < 20;
-    default:
+    const Var::Int l = level.get();
+    if (l < 0 || l > 2) {
         return false;
+    }
+    const Var::Int floor = l == 0 ? std::numeric_limits<Var::Int>::min() : intellectNeeded(l - 1);
+    return floor <= s.intellect && s.intellect < intellectNeeded(l);
+}
+
+int MagicLessonScreen::intellectNeeded(Var::Int level) {
+    switch (level) {
+    case 0:
+        return 3;
+    case 1:
+        return 8;
+    default:
+        return 20;
+    }
+}
+
+void MagicLessonScreen::showNeeds(Control &button, const Var &level, int topLevel) {
+    if (level >= topLevel) {
+        button.setTip("これ以上覚える魔法はありません");
+    } else {
+        button.setTip("次のレベルに必要な知力 " + std::to_string(intellectNeeded(level.get())));
     }
 }
 

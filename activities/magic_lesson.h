@@ -9,6 +9,12 @@ namespace vermona {
 // Every box of a journey carries this title.
 inline constexpr const char *kJourneyTitle = "修行";
 
+// What a journey costs.
+inline constexpr int kJourneyCost = 1000;
+
+// What a journey costs and how long it takes, for the schedule's tooltip.
+std::string journeyTip();
+
 // How long a journey keeps the hero away.
 enum class JourneyTime { FourWeeks, OneMonth };
 
@@ -24,9 +30,13 @@ protected:
     void learn(Var &level, int topLevel);
     // "戻る": back to the journey screen, nothing spent.
     void back();
+    // Tells on a school's button what its next level needs.
+    void showNeeds(Control &button, const Var &level, int topLevel);
 
 private:
     [[nodiscard]] bool tooLittleIntellect(const Var &level) const;
+    // The intellect a school's next level asks for.
+    static int intellectNeeded(Var::Int level);
     void refuse(const char *prompt);
 
     JourneyTime time_;

@@ -25,6 +25,12 @@ public:
     Control &Command2 = button("Command2", "ステータス回復", 2640, 1080, 1455, 495);
     Control &Command3 = button("Command3", "戻る", 1680, 1920, 1335, 495);
 
+    // Each school tells what its next level asks for.
+    void Form_Load() override {
+        showNeeds(Command1, s.healMagicLevel, 3);
+        showNeeds(Command2, s.cureMagicLevel, 2);
+    }
+
     // HP recovery has three spells, status recovery two.
     void Command1_Click() { learn(s.healMagicLevel, 3); }
     void Command2_Click() { learn(s.cureMagicLevel, 2); }

@@ -1,7 +1,7 @@
 #include "activities/activity_screens.h"
+#include "activities/activity_table.h"
+#include "activities/magic_lesson.h"
 #include "core/game.h"
-
-#include <functional>
 
 namespace vermona {
 
@@ -39,6 +39,15 @@ public:
         Command14.onClick = [this] { Command14_Click(); };
     }
 
+    // What each activity gives and costs, and how likely a week of it is lost
+    // at the hero's fatigue now; the journey's cost and time.
+    void Form_Load() override {
+        for (const Activity &a : activities()) {
+            find(a.control)->setTip(activityTip(a, s.fatigue.get()));
+        }
+        Command12.setTip(journeyTip());
+    }
+
     Control &Label1 = label("Label1", "この中から選んで下さい", 360, 240, 4575, 495);
     Control &Command1 = button("Command1", "休む", 360, 1200, 975, 495);
     Control &Command2 = button("Command2", "勉強", 360, 1920, 975, 495);
@@ -55,66 +64,19 @@ public:
     Control &Command13 = button("Command13", "町へ", 5400, 1200, 975, 495);
     Control &Command14 = button("Command14", "戻る", 5400, 1920, 975, 495);
 
-    // Rest cannot fail, so it draws nothing.
-    void Command1_Click() {
-        game_.msgBox("疲労が回復した", kOkOnly, kResultTitle);
-        s.fatigue -= 30;
-        s.week += 1;
-        s.daysToTournament -= 1;
-        // The menu's load folds the week, clamps fatigue and redraws the countdown.
-        changeTo("Form3");
-    }
-
-    void Command2_Click() {
-        attempt("知力がアップ！", 10, 0, [this] { s.intellect += 2; });
-    }
-    void Command3_Click() {
-        attempt("力が２ポイントアップ！", 10, 0, [this] { s.strength += 2; });
-    }
-    void Command4_Click() {
-        attempt("体力が２ポイントアップ！力が１ポイント１アップ！", 10, 0, [this] {
-            s.strength += 1;
-            s.stamina += 2;
-        });
-    }
-    void Command5_Click() {
-        attempt("魔力が２ポイントアップ！", 10, 0, [this] { s.magicPower += 2; });
-    }
-    void Command6_Click() {
-        attempt("早さが２ポイントアップ！", 10, 0, [this] { s.speed += 2; });
-    }
-    void Command7_Click() {
-        attempt("力が２ポイントアップ！体力が１ポイントアップ！早さが１ダウン! ", 20, 200, [this] {
-            s.strength += 2;
-            s.stamina += 1;
-            s.speed -= 1;
-        });
-    }
-    void Command8_Click() {
-        attempt("体力が２ポイントアップ！知力が１ポイントアップ！", 30, 200, [this] {
-            s.stamina += 2;
-            s.intellect += 1;
-        });
-    }
-    void Command9_Click() {
-        attempt("知力が２ポイントアップ！魔力が１ポイントアップ！", 30, 200, [this] {
-            s.intellect += 2;
-            s.magicPower += 1;
-        });
-    }
-    void Command10_Click() {
-        attempt("早さが２アップ！知力が１アップ！", 30, 200, [this] {
-            s.speed += 2;
-            s.intellect += 1;
-        });
-    }
-    void Command11_Click() {
-        attempt("魔力が２ポイントアップ！知識が１ポイントアップ！力が１ポイントダウン！", 20, 200, [this] {
-            s.magicPower += 2;
-            s.intellect += 1;
-            s.strength -= 1;
-        });
-    }
+    // Rest and the ten activities that a tired hero may fail at, each as the
+    // activity table has it.
+    void Command1_Click() { spendWeek(activities()[0]); }
+    void Command2_Click() { spendWeek(activities()[1]); }
+    void Command3_Click() { spendWeek(activities()[2]); }
+    void Command4_Click() { spendWeek(activities()[3]); }
+    void Command5_Click() { spendWeek(activities()[4]); }
+    void Command6_Click() { spendWeek(activities()[5]); }
+    void Command7_Click() { spendWeek(activities()[6]); }
+    void Command8_Click() { spendWeek(activities()[7]); }
+    void Command9_Click() { spendWeek(activities()[8]); }
+    void Command10_Click() { spendWeek(activities()[9]); }
+    void Command11_Click() { spendWeek(activities()[10]); }
 
     // The ways out let no time pass.
     void Command12_Click() { changeTo("Form5"); }
@@ -123,21 +85,25 @@ public:
 
 private:
     // Every training and job: a fresh roll against fatigue decides whether the
-    // week is spent on the activity or lost to rest. The box comes first so
-    // that the menu shown afterwards sees the changes.
-    void attempt(const char *success, int fatigueCost, int pay, const std::function<void()> &raise) {
-        s.weekRoll = game_.roll(100, 1);
-        if (s.weekRoll <= s.fatigue - 10) {
+    // week is spent on the activity or lost to rest. Rest itself draws
+    // nothing. The box comes first so that the menu shown afterwards sees the
+    // changes.
+    void spendWeek(const Activity &a) {
+        if (!a.canBeTooTired) {
+            game_.msgBox(a.message, kOkOnly, kResultTitle);
+            s.fatigue += a.fatigue;
+        } else if (s.weekRoll = game_.roll(100, 1); s.weekRoll <= s.fatigue - 10) {
             game_.msgBox("疲れがたまりすぎて休んだ！", kOkOnly, kResultTitle);
             s.fatigue -= 10;
-            s.week += 1;
         } else {
-            game_.msgBox(success, kOkOnly, kResultTitle);
-            raise();
-            s.fatigue += fatigueCost;
-            s.week += 1;
-            s.money += pay;
+            game_.msgBox(a.message, kOkOnly, kResultTitle);
+            for (const AbilityChange &g : a.gains) {
+                s.*g.ability += g.amount;
+            }
+            s.fatigue += a.fatigue;
+            s.money += a.pay;
         }
+        s.week += 1;
         s.daysToTournament -= 1;
         // The menu's load folds the week, clamps fatigue and redraws the countdown.
         changeTo("Form3");

@@ -29,6 +29,13 @@ public:
     Control &Command3 = button("Command3", "早さ系", 360, 2400, 1335, 615);
     Control &Command4 = button("Command4", "戻る", 3480, 2400, 1335, 615);
 
+    // Each school tells what its next level asks for.
+    void Form_Load() override {
+        showNeeds(Command1, s.powerMagicLevel, 2);
+        showNeeds(Command2, s.guardMagicLevel, 2);
+        showNeeds(Command3, s.speedMagicLevel, 2);
+    }
+
     // Every support school has two spells.
     void Command1_Click() { learn(s.powerMagicLevel, 2); }
     void Command2_Click() { learn(s.guardMagicLevel, 2); }

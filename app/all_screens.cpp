@@ -3,12 +3,14 @@
 #include "activities/activity_screens.h"
 #include "start/start_screens.h"
 #include "tournament/tournament_screens.h"
+#include "town/town_screens.h"
 
 namespace vermona {
 
 void registerAllScreens(Game &game) {
     registerStartScreens(game);
     registerActivityScreens(game);
+    registerTownScreens(game);
     registerTournamentScreens(game);
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -311,7 +312,48 @@ std::string loadFailureMessage(const LoadResult &result) {
     return "セーブデータを読み込めませんでした。\n" + reason;
 }
 
+void removeStaleTemporaries(const std::string &path) {
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    const std::string prefix = target.filename().string() + ".";
+    const std::string suffix = ".tmp";
+    std::error_code ec;
+    fs::directory_iterator it(target.parent_path().empty() ? fs::path(".") : target.parent_path(), ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() <= prefix.size() + suffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+            continue;
+        }
+        // Exactly PID-N, both decimal, as writeSaveFile names them.
+        std::string_view middle(name);
+        middle = middle.substr(prefix.size(), middle.size() - prefix.size() - suffix.size());
+        auto dash = middle.find('-');
+        auto digits = [](std::string_view s) {
+            return !s.empty() && s.size() <= 9 && std::all_of(s.begin(), s.end(), isDigit);
+        };
+        if (dash == std::string_view::npos || !digits(middle.substr(0, dash)) ||
+            !digits(middle.substr(dash + 1))) {
+            continue;
+        }
+        pid_t pid = 0;
+        for (char c : middle.substr(0, dash)) {
+            pid = pid * 10 + (c - '0');
+        }
+        // Only a dead writer's file is ours to take; kill(pid, 0) fails with
+        // ESRCH exactly when no such process runs.
+        if (pid <= 0 || ::kill(pid, 0) == 0 || errno != ESRCH) {
+            continue;
+        }
+        std::error_code typeError;
+        if (it->is_regular_file(typeError) && !it->is_symlink(typeError)) {
+            ::unlink(it->path().c_str());
+        }
+    }
+}
+
 LoadResult loadSaveFile(const std::string &path) {
+    removeStaleTemporaries(path);
     LoadResult r;
     // Non-blocking so that a pipe in its place cannot hang the game; only a
     // regular file is read.
@@ -353,6 +395,7 @@ LoadResult loadSaveFile(const std::string &path) {
 int writeSaveFile(const std::string &path, std::string_view text) {
     // A name of our own beside the target, so that the rename stays within
     // one file system and never replaces anything but the save itself.
+    removeStaleTemporaries(path);
     std::string tmp;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {

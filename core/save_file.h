@@ -90,6 +90,11 @@ std::string loadFailureMessage(const LoadResult &result);
 // Reads and decodes a save file.
 LoadResult loadSaveFile(const std::string &path);
 
+// Removes the temporaries that writeSaveFile left beside PATH when its
+// process was killed between writing and renaming: only files named as it
+// names them, and only those whose process no longer runs.
+void removeStaleTemporaries(const std::string &path);
+
 // Writes text as the file at path so that a reader sees either the old file or
 // the complete new one: the text goes to a temporary file beside it, which is
 // flushed to disk and then renamed over the old file. Returns 0 or the errno

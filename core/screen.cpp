@@ -23,6 +23,14 @@ void Control::setCaption(std::string text) {
     owner_.game().notifyControlChanged(*this);
 }
 
+void Control::setTip(std::string text) {
+    if (text == tip_) {
+        return;
+    }
+    tip_ = std::move(text);
+    owner_.game().notifyControlChanged(*this);
+}
+
 void Control::setVisible(bool visible) {
     if (visible == visible_) {
         return;

@@ -33,9 +33,9 @@ enum class ControlKind { Button, Label, Line, Picture, Timer, Movie };
 enum class Align { Left, Center, Right };
 
 // One control of a screen with its design-time properties. Positions and
-// sizes are twips inside the client area. Only caption, visibility, whether
-// it takes clicks and a line's end change at run time; their setters tell the
-// observers.
+// sizes are twips inside the client area. Only caption, tip, visibility,
+// whether it takes clicks and a line's end change at run time; their setters
+// tell the observers.
 class Control {
 public:
     Control(Screen &owner, ControlKind kind, std::string name, int index);
@@ -59,6 +59,9 @@ public:
     [[nodiscard]] float x2() const { return x2_; }
     [[nodiscard]] float y2() const { return y2_; }
     void setEnd(float x2, float y2);
+    // What hovering over the control tells the player; empty for nothing.
+    [[nodiscard]] const std::string &tip() const { return tip_; }
+    void setTip(std::string text);
 
     // Design-time properties, set while the screen is built.
     int left = 0, top = 0, width = 0, height = 0; // lines: from (left, top) to (x2, y2)
@@ -82,6 +85,7 @@ private:
     std::string name_;
     int index_;
     std::string caption_;
+    std::string tip_;
     bool visible_ = true;
     bool enabled_ = true;
     float x2_ = 0, y2_ = 0;

@@ -2,13 +2,12 @@
 
 #include "platform/fonts.h"
 #include "platform/frontend.h"
+#include "platform/paths.h"
 
 #include <QAction>
 #include <QAudioOutput>
 #include <QCloseEvent>
 #include <QColor>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMediaPlayer>
@@ -49,19 +48,11 @@ QPixmap loadPicture(const std::string &file) {
         return {};
     }
     const QString name = qs(file);
-    QStringList candidates{name};
-    if (QFileInfo(name).isRelative()) {
-        candidates << QCoreApplication::applicationDirPath() + "/assets/" + name;
-#ifdef VERMONA_ASSET_DIR
-        candidates << QStringLiteral(VERMONA_ASSET_DIR) + "/" + name;
-#endif
+    QString path = QFileInfo::exists(name) ? name : QString();
+    if (path.isEmpty() && QFileInfo(name).isRelative()) {
+        path = findAsset(name);
     }
-    for (const QString &path : candidates) {
-        if (QFileInfo::exists(path)) {
-            return QPixmap(path);
-        }
-    }
-    return {};
+    return path.isEmpty() ? QPixmap() : QPixmap(path);
 }
 
 // The client area: window colour and the window's bitmap at natural size.
@@ -257,6 +248,21 @@ private:
     QColor background_;
 };
 
+// A button's caption stays on one line; like a label's, it is narrowed
+// (never shortened) when the free font runs wider than the button.
+void fitButton(QPushButton *button, const QFont &design) {
+    constexpr int kEdges = 8; // border and a little air on either side
+    QFont f = design;
+    for (int stretch = 100; stretch >= 70; --stretch) {
+        f.setStretch(stretch);
+        if (QFontMetrics(f).horizontalAdvance(button->text()) <= button->width() - kEdges) {
+            button->setFont(f);
+            return;
+        }
+    }
+    button->setFont(f);
+}
+
 QString buttonStyle(const Control &c) {
     // Fusion shades a palette colour into a gradient; a style sheet keeps the
     // design's colour exact, with light and dark edges so it still reads as a
@@ -375,8 +381,8 @@ QWidget *ScreenWindow::makeControl(Control &c) {
         break;
     case ControlKind::Button: {
         auto *b = new QPushButton(qs(c.caption()), client_);
-        b->setFont(toQFont(c.font));
         b->setGeometry(boxOf(c));
+        fitButton(b, toQFont(c.font));
         if (c.background) {
             b->setStyleSheet(buttonStyle(c));
         }
@@ -431,6 +437,7 @@ QWidget *ScreenWindow::makeControl(Control &c) {
     case ControlKind::Line:
         return nullptr;
     }
+    w->setToolTip(qs(c.tip()));
     w->setHidden(!c.visible());
     w->setEnabled(c.enabled());
     return w;
@@ -477,7 +484,9 @@ void ScreenWindow::updateControl(Control &control) {
         label->setText(qs(control.caption()));
     } else if (auto *button = qobject_cast<QPushButton *>(w)) {
         button->setText(qs(control.caption()));
+        fitButton(button, toQFont(control.font));
     }
+    w->setToolTip(qs(control.tip()));
     w->setHidden(!control.visible());
     w->setEnabled(control.enabled());
 }

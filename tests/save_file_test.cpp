@@ -23,6 +23,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace vermona {
 namespace {
@@ -346,6 +347,43 @@ TEST(SaveFileWrite, ReplacesTheFileAndCleansUpAfterAFailedRename) {
     EXPECT_EQ(listing(dir.path()), kSaveFileName);
 }
 
+// A save killed between writing and renaming leaves its temporary behind;
+// the next save or load takes it away, but only a dead writer's, and nothing
+// named otherwise.
+TEST(SaveFileWrite, LeftoversOfDeadWritersGoOnTheNextSaveAndLoad) {
+    WorkDir dir;
+    pid_t dead = ::fork();
+    if (dead == 0) {
+        ::_exit(0);
+    }
+    ASSERT_GT(dead, 0);
+    ::waitpid(dead, nullptr, 0);
+    const std::string base = kSaveFileName;
+    const std::string deadTmp = base + "." + std::to_string(dead) + "-0.tmp";
+    const std::string liveTmp = base + "." + std::to_string(::getppid()) + "-3.tmp";
+    const std::vector<std::string> others = {base + "." + std::to_string(dead) + "-x.tmp", base + ".bak",
+                                             "other.sav." + std::to_string(dead) + "-0.tmp"};
+    auto leave = [&] {
+        for (const auto &name : others) {
+            std::ofstream(name) << "keep";
+        }
+        std::ofstream(deadTmp) << "half";
+        std::ofstream(liveTmp) << "busy";
+    };
+    leave();
+    ASSERT_EQ(writeSaveFile(base, "new\n"), 0);
+    EXPECT_FALSE(fs::exists(deadTmp));
+    EXPECT_TRUE(fs::exists(liveTmp));
+    for (const auto &name : others) {
+        EXPECT_TRUE(fs::exists(name)) << name;
+    }
+    leave();
+    (void)loadSaveFile(base);
+    EXPECT_FALSE(fs::exists(deadTmp));
+    EXPECT_TRUE(fs::exists(liveTmp));
+    EXPECT_EQ(readFile(base), "new\n");
+}
+
 // The file-size limit makes write() fail with EFBIG part-way, as a full
 // disk would; the old save must come through unchanged.
 TEST(SaveFileWrite, FileSizeLimitKeepsTheOldSave) {
@@ -358,7 +396,7 @@ TEST(SaveFileWrite, FileSizeLimitKeepsTheOldSave) {
         ::setrlimit(RLIMIT_FSIZE, &limit);
         return test::runScript(test::newGameScript() + "set money 5\nmenu Form3.save\nscreens\n");
     });
-    EXPECT_NE(report.find("box \"ヴェルモナ\" \"セーブできませんでした。\nディスクの空きが足りません。"),
+    EXPECT_NE(report.find("box \"ヴェルモナ\" \"セーブできませんでした。\\nディスクの空きが足りません。"),
               std::string::npos)
         << report;
     EXPECT_NE(report.find("screens: Form3\n"), std::string::npos) << report;
@@ -399,7 +437,7 @@ TEST(SaveFileWrite, FullDiskKeepsTheOldSave) {
     if (report.rfind("skip:", 0) == 0) {
         GTEST_SKIP() << report;
     }
-    EXPECT_NE(report.find("box \"ヴェルモナ\" \"セーブできませんでした。\nディスクの空きが足りません。"),
+    EXPECT_NE(report.find("box \"ヴェルモナ\" \"セーブできませんでした。\\nディスクの空きが足りません。"),
               std::string::npos)
         << report;
     EXPECT_NE(report.find("screens: Form3\n"), std::string::npos) << report;
@@ -433,7 +471,7 @@ TEST(SaveFileWrite, ReadOnlyDirectoryKeepsTheOldSave) {
     if (report.rfind("skip:", 0) == 0) {
         GTEST_SKIP() << report;
     }
-    EXPECT_NE(report.find("box \"ヴェルモナ\" \"セーブできませんでした。\n保存先に書き込めません。"),
+    EXPECT_NE(report.find("box \"ヴェルモナ\" \"セーブできませんでした。\\n保存先に書き込めません。"),
               std::string::npos)
         << report;
     EXPECT_NE(report.find("screens: Form3\n"), std::string::npos) << report;

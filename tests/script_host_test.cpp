@@ -1,7 +1,10 @@
 // The script host's language: what it prints and where it stops.
+#include "core/game.h"
 #include "tests/test_support.h"
+#include "tools/script_host.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace vermona {
 namespace {
@@ -55,9 +58,19 @@ TEST(ScriptHostTest, CaptionNeverCreatesAScreen) {
 
 TEST(ScriptHostTest, ButtonsOfMissingScreensDoNothing) {
     // The menu's buttons whose screens this build lacks leave the menu as it is.
-    std::string out =
-        runScript(test::newGameScript() + "click Form3.Command2\nclick Form3.Command3\nscreens\n");
+    std::string out = runScript(test::newGameScript() + "click Form3.Command3\nscreens\n");
     EXPECT_EQ(out, "screens: Form3\nexit 0\n");
+}
+
+// Every printed text is one transcript line, whatever it holds.
+TEST(ScriptHostTest, TextsAreEscapedToOneLine) {
+    std::ostringstream out;
+    ScriptHost host(out);
+    host.game().control("Form1", "Label1").setCaption("say \"hi\"\\\nbye");
+    std::istringstream script("caption Form1.Label1\nset msgText a \"b\" \\ c\nget msgText\n");
+    EXPECT_EQ(host.run(script), 0);
+    EXPECT_EQ(out.str(), "Form1.Label1 = \"say \\\"hi\\\"\\\\\\nbye\"\n"
+                         "msgText = a \\\"b\\\" \\\\ c\n");
 }
 
 } // namespace

@@ -55,6 +55,34 @@ bool splitIndex(const std::string &text, std::string &name, int &index) {
     return true;
 }
 
+// A text as one line of the transcript: line breaks, quotes and
+// backslashes escaped, so a reader can take the output line by line.
+std::string escaped(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string quoted(std::string_view text) { return '"' + escaped(text) + '"'; }
+
 // A line's end as few digits as give back the same single-precision value.
 std::string shortest(float value) {
     char buf[32];
@@ -75,12 +103,12 @@ int ScriptHost::messageBox(const std::string &prompt, int style, const std::stri
     int code = kOk;
     if (style == kYesNo) {
         if (answers_.empty()) {
-            throw Failure{"no answer queued for a Yes/No box \"" + prompt + "\""};
+            throw Failure{"no answer queued for a Yes/No box " + quoted(prompt)};
         }
         code = answers_.front();
         answers_.pop_front();
     }
-    out_ << "box \"" << title << "\" \"" << prompt << "\" " << style << " -> " << code << '\n';
+    out_ << "box " << quoted(title) << ' ' << quoted(prompt) << ' ' << style << " -> " << code << '\n';
     return code;
 }
 
@@ -263,7 +291,8 @@ void ScriptHost::runLine(const std::string &line) {
         }
         if (cmd == "get") {
             need(2);
-            out_ << w[1] << " = " << (number != nullptr ? number->text() : text->value_or("")) << '\n';
+            out_ << w[1] << " = " << (number != nullptr ? number->text() : escaped(text->value_or("")))
+                 << '\n';
             return;
         }
         if (w.size() < 3) {
@@ -293,11 +322,13 @@ void ScriptHost::runLine(const std::string &line) {
         Control &c = target(w[1], false);
         auto at = line.find(w[1]) + w[1].size();
         c.setCaption(line.substr(line.find_first_not_of(" \t", at)));
-    } else if (cmd == "caption" || cmd == "visible" || cmd == "enabled") {
+    } else if (cmd == "caption" || cmd == "tip" || cmd == "visible" || cmd == "enabled") {
         need(2);
         Control &c = target(w[1], false);
         if (cmd == "caption") {
-            out_ << w[1] << " = \"" << c.caption() << "\"\n";
+            out_ << w[1] << " = " << quoted(c.caption()) << '\n';
+        } else if (cmd == "tip") {
+            out_ << w[1] << " tip = " << quoted(c.tip()) << '\n';
         } else if (cmd == "visible") {
             out_ << w[1] << (c.visible() ? " visible" : " hidden") << '\n';
         } else {

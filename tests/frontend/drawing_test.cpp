@@ -189,6 +189,26 @@ TEST(WindowLabels, AutoSizedLabelGrowsAndShrinksWithItsCaption) {
     EXPECT_EQ(w.widget("Form1", "Label2")->size(), QSize(40, 20));
 }
 
+TEST(WindowButtons, CaptionTooWideForItsButtonIsNarrowedOntoOneLine) {
+    Windows w;
+    w.define("Form1", 0x00FF00, [](TestScreen &s) {
+        Control &wide = s.button("Command1", "アクセサリー屋", 720, 2640, 1455, 735);
+        wide.font.points = 14.25;
+        Control &fits = s.button("Command2", "帰る", 2160, 3840, 1095, 615);
+        fits.font.points = 14.25;
+    });
+    w.game.start();
+    auto *wide = qobject_cast<QPushButton *>(w.widget("Form1", "Command1"));
+    ASSERT_NE(wide, nullptr);
+    EXPECT_LT(wide->font().stretch(), 100);
+    EXPECT_LE(QFontMetrics(wide->font()).horizontalAdvance(wide->text()), wide->width());
+    const int stretch = w.widget("Form1", "Command2")->font().stretch();
+    EXPECT_TRUE(stretch == 100 || stretch == QFont::AnyStretch) << stretch;
+    // A shorter caption set at run time gets its full width back.
+    w.game.find("Form1")->find("Command1")->setCaption("店");
+    EXPECT_EQ(wide->font().stretch(), 100);
+}
+
 TEST(WindowPictures, BitmapsAreDrawnAtNaturalSizeAndClipped) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/game_state.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace vermona {
+
+// One change an activity makes to an ability.
+struct AbilityChange {
+    Var GameState::*ability;
+    int amount;
+};
+
+// One of the schedule's eleven weekly activities: what its button says, the
+// box it shows, and what a week of it gives and costs. The handlers apply
+// exactly this, and the tooltips show exactly this.
+struct Activity {
+    const char *control; // the schedule's button
+    const char *caption;
+    const char *message; // shown when the week goes as planned
+    std::vector<AbilityChange> gains;
+    int fatigue; // added when the week goes as planned
+    int pay;
+    bool canBeTooTired; // rest alone cannot fail
+};
+
+const std::array<Activity, 11> &activities();
+
+// The chance, in whole percent, that a week's roll (1 to 100) falls at or
+// below fatigue - 10, so that the hero is too tired and only rests.
+int tooTiredPercent(Var::Int fatigue);
+
+// The tooltip of an activity at the hero's fatigue now: the abilities in
+// the set-up's order, fatigue and pay, and the chance of losing the week.
+std::string activityTip(const Activity &activity, Var::Int fatigue);
+
+} // namespace vermona

@@ -1,0 +1,99 @@
+#include "platform/paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace vermona::platform {
+
+namespace {
+
+// The installed data folder, relative to the installed executable.
+QString installedDataFolder() {
+#ifdef VERMONA_INSTALL_DATA_REL
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" +
+                           QStringLiteral(VERMONA_INSTALL_DATA_REL));
+#else
+    return {};
+#endif
+}
+
+bool isInstalled() {
+    const QString data = installedDataFolder();
+    return !data.isEmpty() && QFileInfo(data).isDir();
+}
+
+bool within(const QString &folder, const QString &root) {
+    const QString f = QFileInfo(folder).canonicalFilePath();
+    const QString r = QFileInfo(root).canonicalFilePath();
+    return !f.isEmpty() && !r.isEmpty() && (f == r || f.startsWith(r + "/"));
+}
+
+} // namespace
+
+QStringList assetFolders() {
+    QStringList folders;
+    if (isInstalled()) {
+        folders << installedDataFolder();
+    }
+    folders << QCoreApplication::applicationDirPath() + "/assets";
+#ifdef VERMONA_ASSET_DIR
+    // A build tree finds the committed files in the sources.
+    if (!isInstalled()) {
+        folders << QStringLiteral(VERMONA_ASSET_DIR);
+    }
+#endif
+    return folders;
+}
+
+QString findAsset(const QString &name) {
+    for (const QString &folder : assetFolders()) {
+        const QString path = folder + "/" + name;
+        if (QFileInfo::exists(path)) {
+            return path;
+        }
+    }
+    return {};
+}
+
+bool insideInstallation(const QString &folder) {
+    if (!isInstalled()) {
+        return false;
+    }
+    // The prefix is the folder above the executable's (PREFIX/bin).
+    return within(folder, QCoreApplication::applicationDirPath() + "/..");
+}
+
+QString userDataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
+
+QString useDataFolder(const QString &folder) {
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        return QStringLiteral("cannot create the data folder %1").arg(folder);
+    }
+    const QString names = folder + "/name.txt";
+    if (!QFileInfo::exists(names)) {
+        const QString shipped = findAsset(QStringLiteral("name.txt"));
+        // A missing entrant list is no reason not to start; the tournament
+        // copes with it.
+        if (!shipped.isEmpty()) {
+            QFile::copy(shipped, names);
+            QFile(names).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                        QFile::ReadOther);
+        }
+    }
+    if (!QDir::setCurrent(folder)) {
+        return QStringLiteral("cannot work in the data folder %1").arg(folder);
+    }
+    return {};
+}
+
+QString chooseWorkingDirectory(bool fromDesktop) {
+    if (fromDesktop || insideInstallation(QDir::currentPath())) {
+        return useDataFolder(userDataFolder());
+    }
+    return {};
+}
+
+} // namespace vermona::platform

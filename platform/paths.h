@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vermona::platform {
+
+// Where the program's own files are: beside the executable in a build tree,
+// or in the data folder of an installation.
+QStringList assetFolders();
+// The first of assetFolders() that holds name; empty when none does.
+QString findAsset(const QString &name);
+
+// True when the executable runs from an installation (its data folder is
+// there) and folder lies inside that installation's prefix.
+bool insideInstallation(const QString &folder);
+
+// The player's own data folder (the XDG data location for this program).
+QString userDataFolder();
+
+// Makes folder the working directory: creates it, and puts a copy of the
+// shipped name.txt there when it has none. Returns an error text, empty on
+// success.
+QString useDataFolder(const QString &folder);
+
+// The working directory the game should use, decided at start: the player's
+// data folder when started from the desktop entry (--desktop) or when the
+// working directory lies inside the installation, so a save can never go
+// there; otherwise the working directory as it is. Returns an error text,
+// empty on success.
+QString chooseWorkingDirectory(bool fromDesktop);
+
+} // namespace vermona::platform

@@ -1,0 +1,63 @@
+#include "core/game.h"
+#include "town/shop_list.h"
+#include "town/town_screens.h"
+
+namespace vermona {
+
+namespace {
+
+constexpr int kHerbPrice = 50;
+
+class HerbListScreen : public ShopListScreen {
+public:
+    explicit HerbListScreen(Game &g)
+        : ShopListScreen(g, "Form24", "アイテム屋", 4680, 3195, 0xFF00FF, "Form23") {
+        Label1.transparent = true;
+        Label1.foreground = 0xE0E0E0;
+        Label1.font.points = 14.25;
+        for (Control *c : {&Label4, &Label3, &Label5, &Label6}) {
+            c->background = 0xFFFFFF;
+        }
+        Label4.foreground = 0xFF00FF;
+        Label3.foreground = 0x0000FF;
+        Label2.transparent = true;
+        Label2.font.points = 12;
+        Label5.foreground = 0xFF00FF;
+        Label5.font.points = 9.75;
+        Label6.foreground = 0x0000FF;
+        Label6.font.points = 9.75;
+        Command1.background = 0xFFFF00;
+        Label2.onClick = [this] { Label2_Click(); };
+        Command1.onClick = [this] { Command1_Click(); };
+    }
+
+    Control &Label1 = label("Label1", "何が欲しいのですか？", 840, 240, 2775, 375);
+    Control &Label4 = label("Label4", "効果", 2040, 600, 495, 255);
+    Control &Label3 = label("Label3", "値段", 3600, 600, 495, 255);
+    Control &Label2 = label("Label2", "薬草", 480, 960, 480, 240);
+    Control &Label5 = label("Label5", "体力回復", 1560, 960, 1455, 255);
+    Control &Label6 = label("Label6", "５０Ｇ", 3600, 960, 855, 255);
+    Control &Command1 = button("Command1", "戻る", 1800, 2760, 855, 375);
+
+    // Herbs are counted, not owned once: each purchase adds one.
+    void Label2_Click() {
+        if (s.shopMode == 0) {
+            if (s.money < kHerbPrice) {
+                refuse("お金が足りないよ");
+            } else if (confirm("これでいいのかい？")) {
+                s.herbs += 1;
+                s.money -= kHerbPrice;
+            }
+        } else if (s.shopMode == 1 && s.herbs >= 1 && confirm("２５Ｇだけどいいかい？")) {
+            s.herbs -= 1;
+            s.money += kHerbPrice / 2;
+        }
+    }
+    void Command1_Click() { back(); }
+};
+
+} // namespace
+
+std::unique_ptr<Screen> makeHerbListScreen(Game &game) { return std::make_unique<HerbListScreen>(game); }
+
+} // namespace vermona

@@ -1,0 +1,46 @@
+#include "core/game.h"
+#include "town/town_screens.h"
+
+namespace vermona {
+
+namespace {
+
+class ItemShopScreen : public Screen {
+public:
+    explicit ItemShopScreen(Game &g) : Screen(g, "Form23", "アイテム屋", 4965, 3615, 0xFFFF00) {
+        Label1.background = 0x00FF00;
+        Label2.background = 0x00FFFF;
+        Label3.background = 0x0000FF;
+        Label3.foreground = 0xFFFFFF;
+        Label4.background = 0x000000;
+        Label4.foreground = 0xFFFFFF;
+        for (Control *l : {&Label1, &Label2, &Label3, &Label4}) {
+            l->font.points = 14.25;
+        }
+        Label2.onClick = [this] { Label2_Click(); };
+        Label3.onClick = [this] { Label3_Click(); };
+        Label4.onClick = [this] { Label4_Click(); };
+    }
+
+    Control &Label1 = label("Label1", "何のご用です？", 1200, 360, 2055, 375);
+    Control &Label2 = label("Label2", "購入", 1080, 1200, 975, 375);
+    Control &Label3 = label("Label3", "売却", 3120, 1200, 975, 375);
+    Control &Label4 = label("Label4", "戻る", 2160, 2280, 615, 375);
+
+    void Label2_Click() {
+        s.shopMode = 0;
+        changeTo("Form24");
+    }
+    void Label3_Click() {
+        s.shopMode = 1;
+        changeTo("Form24");
+    }
+    // The item shop lets out onto the main menu; its load does not spend a week.
+    void Label4_Click() { changeTo("Form3"); }
+};
+
+} // namespace
+
+std::unique_ptr<Screen> makeItemShopScreen(Game &game) { return std::make_unique<ItemShopScreen>(game); }
+
+} // namespace vermona

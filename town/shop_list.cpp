@@ -1,0 +1,71 @@
+#include "town/shop_list.h"
+
+#include "core/game.h"
+
+#include <utility>
+
+namespace vermona {
+
+ShopListScreen::ShopListScreen(Game &game, std::string id, std::string caption, int clientWidth,
+                               int clientHeight, Rgb background, std::string_view front)
+    : Screen(game, std::move(id), std::move(caption), clientWidth, clientHeight, background), front_(front) {}
+
+void ShopListScreen::hideFirstNotOwned(std::initializer_list<Row> rows) {
+    if (s.shopMode != 1) {
+        return;
+    }
+    for (const Row &row : rows) {
+        if (s.*row.item.owned == 0) {
+            for (Control *c : row.labels) {
+                c->setVisible(false);
+            }
+            return;
+        }
+    }
+}
+
+void ShopListScreen::trade(const Equipment &item) {
+    Var &owned = s.*item.owned;
+    Var &bonus = s.*item.bonus;
+    if (s.shopMode == 0) {
+        // Money is asked about before possession.
+        if (s.money < item.price) {
+            refuse("お金が足りないよ");
+        } else if (owned != 0) {
+            refuse("もう持ってるよ");
+        } else if (confirm("これでいいのかい？")) {
+            owned = 1;
+            s.money -= item.price;
+            bonus = item.value;
+        }
+        return;
+    }
+    if (s.shopMode == 1 && owned == 1 && confirm(item.salePrompt)) {
+        owned = 0;
+        s.money += item.price / 2;
+        // A sold item cannot stay equipped. Each item of a kind has its own
+        // bonus, so the bonus tells whether it was the one in use; the item
+        // screen's label cannot, since it is reset whenever that screen is
+        // made anew.
+        if (bonus == item.value) {
+            bonus = 0;
+        }
+    }
+}
+
+bool ShopListScreen::confirm(const char *prompt) {
+    s.msgText = prompt;
+    s.msgStyle = kYesNo;
+    s.msgTitle = caption();
+    s.answer = game_.msgBox(*s.msgText, static_cast<int>(s.msgStyle.get()), *s.msgTitle);
+    return s.answer == kYes;
+}
+
+void ShopListScreen::refuse(const char *prompt) { game_.msgBox(prompt, kOkOnly, caption()); }
+
+void ShopListScreen::back() {
+    s.shopMode = 0;
+    changeTo(front_);
+}
+
+} // namespace vermona

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/screen.h"
+#include "town/equipment.h"
+#include "town/row_click.h"
+
+#include <array>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace vermona {
+
+// What the three buy lists share: the boxes under the shop's title (the
+// window caption), the trade in a piece of equipment, and the way back.
+class ShopListScreen : public Screen {
+protected:
+    ShopListScreen(Game &game, std::string id, std::string caption, int clientWidth, int clientHeight,
+                   Rgb background, std::string_view front);
+
+    // One row of an equipment list: name, bonus and price labels.
+    using RowLabels = std::array<Control *, 3>;
+    struct Row {
+        const Equipment &item;
+        RowLabels labels;
+    };
+
+    // Selling mode: the row of the first item not owned goes, and only that one.
+    void hideFirstNotOwned(std::initializer_list<Row> rows);
+    // A click on an equipment row: buy it or sell it back, as shopMode says.
+    void trade(const Equipment &item);
+    // Asks through the message variables and keeps the button in answer.
+    bool confirm(const char *prompt);
+    void refuse(const char *prompt);
+    // "戻る": back to the shop front, buying again.
+    void back();
+
+private:
+    std::string front_;
+};
+
+} // namespace vermona

@@ -1,0 +1,49 @@
+#include "core/game.h"
+#include "town/shop_pictures.h"
+#include "town/town_screens.h"
+
+namespace vermona {
+
+namespace {
+
+class TownScreen : public Screen {
+public:
+    explicit TownScreen(Game &g) : Screen(g, "Form12", "町", 5745, 4590, 0x00FF00) {
+        Label1.transparent = true;
+        Label1.font.points = 20.25;
+        Command1.background = 0xFF0000;
+        Command1.file = kWeaponSignSmall;
+        Command2.background = 0x00FFFF;
+        Command2.file = kArmourSign;
+        Command3.background = 0xFFFF00;
+        Command4.background = 0xFF00FF;
+        Command5.background = 0x00FF00;
+        for (Control *b : {&Command1, &Command2, &Command3, &Command4, &Command5}) {
+            b->font.points = 14.25;
+        }
+        Command1.onClick = [this] { Command1_Click(); };
+        Command2.onClick = [this] { Command2_Click(); };
+        // Command3, the accessory shop, has no shop behind it.
+        Command4.onClick = [this] { Command4_Click(); };
+        Command5.onClick = [this] { Command5_Click(); };
+    }
+
+    Control &Label1 = label("Label1", "どこへ行く？", 1680, 360, 2175, 495);
+    Control &Command1 = button("Command1", "", 720, 1080, 1455, 1095);
+    Control &Command2 = button("Command2", "", 3120, 720, 1455, 1695);
+    Control &Command3 = button("Command3", "アクセサリー屋", 720, 2640, 1455, 735);
+    Control &Command4 = button("Command4", "アイテム屋", 3120, 2640, 1455, 735);
+    Control &Command5 = button("Command5", "帰る", 2160, 3840, 1095, 615);
+
+    // Walking about town takes no time.
+    void Command1_Click() { changeTo("Form17"); }
+    void Command2_Click() { changeTo("Form13"); }
+    void Command4_Click() { changeTo("Form23"); }
+    void Command5_Click() { changeTo("Form4"); }
+};
+
+} // namespace
+
+std::unique_ptr<Screen> makeTownScreen(Game &game) { return std::make_unique<TownScreen>(game); }
+
+} // namespace vermona

@@ -1,0 +1,42 @@
+#include "core/game.h"
+#include "town/shop_pictures.h"
+#include "town/town_screens.h"
+
+namespace vermona {
+
+namespace {
+
+class WeaponShopScreen : public Screen {
+public:
+    explicit WeaponShopScreen(Game &g) : Screen(g, "Form17", "武器屋", 4005, 3585, 0x00FFFF) {
+        // Wider than the window: the sign's right part is cut off.
+        setPicture(kWeaponSignLarge);
+        Label1.foreground = 0x0000FF;
+        for (Control *l : {&Label1, &Label2, &Label3, &Label4}) {
+            l->transparent = true;
+            l->font.points = 14.25;
+        }
+        Label2.onClick = [this] { Label2_Click(); };
+        Label3.onClick = [this] { Label3_Click(); };
+        Label4.onClick = [this] { Label4_Click(); };
+    }
+
+    Control &Label1 = label("Label1", "何の用だい？", 960, 360, 1680, 285);
+    Control &Label2 = label("Label2", "買いたい", 0, 1560, 1215, 375);
+    Control &Label3 = label("Label3", "売りたい", 2760, 1800, 1095, 375);
+    Control &Label4 = label("Label4", "戻る", 2040, 2760, 615, 375);
+
+    // Buying leaves shopMode alone: every way out of a list has reset it.
+    void Label2_Click() { changeTo("Form18"); }
+    void Label3_Click() {
+        s.shopMode = 1;
+        changeTo("Form18");
+    }
+    void Label4_Click() { changeTo("Form12"); }
+};
+
+} // namespace
+
+std::unique_ptr<Screen> makeWeaponShopScreen(Game &game) { return std::make_unique<WeaponShopScreen>(game); }
+
+} // namespace vermona
