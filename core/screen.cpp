@@ -136,7 +136,7 @@ void Screen::changeTo(std::string_view next) {
 }
 
 MenuEntry &Screen::menuEntry(std::string name, std::string caption, std::function<void()> onClick) {
-    menu_.push_back(MenuEntry{std::move(name), std::move(caption), std::move(onClick), {}});
+    menu_.push_back(MenuEntry{std::move(name), std::move(caption), std::move(onClick), {}, {}});
     return menu_.back();
 }
 

@@ -98,6 +98,7 @@ struct MenuEntry {
     std::string caption;
     std::function<void()> onClick; // unset for an entry that only opens its children
     std::vector<MenuEntry> children;
+    std::string shortcut; // such as "Ctrl+S"; empty for none
 };
 
 // A screen: a window with its controls, built at creation from its design and

@@ -9,6 +9,8 @@
 #include <QCloseEvent>
 #include <QColor>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMediaPlayer>
 #include <QMenu>
@@ -23,6 +25,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QVideoWidget>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <utility>
@@ -81,11 +84,54 @@ private:
 };
 
 // A label: text in its box, wrapped unless sized to its text; clickable.
+bool isActivationKey(const QKeyEvent *event) {
+    const int key = event->key();
+    return (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+           (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !event->isAutoRepeat();
+}
+
+// The keyboard focus: a dotted frame just inside the control, in its text
+// colour, so it shows on any background without moving anything.
+void drawFocusMark(QPainter &p, const QRect &box, const QColor &colour) {
+    QPen pen(colour, 2, Qt::DotLine);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(box.adjusted(2, 2, -2, -2));
+}
+
+// A push button that Enter presses as well as Space, and whose focus shows
+// even under a style sheet.
+class KeyButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override {
+        if (isActivationKey(event) && event->key() != Qt::Key_Space) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+    void paintEvent(QPaintEvent *event) override {
+        QPushButton::paintEvent(event);
+        if (hasFocus() && !styleSheet().isEmpty()) {
+            QPainter p(this);
+            drawFocusMark(p, rect().adjusted(2, 2, -2, -2), palette().color(QPalette::ButtonText));
+        }
+    }
+};
+
 class LabelWidget : public QWidget {
 public:
     LabelWidget(QWidget *parent, const Control &c, std::function<void()> onClick)
         : QWidget(parent), text_(qs(c.caption())), foreground_(toQColor(c.foreground)), autoSize_(c.autoSize),
           border_(c.border), onClick_(std::move(onClick)) {
+        // A label the player can click can be reached and pressed from the
+        // keyboard too.
+        if (c.onClick) {
+            setFocusPolicy(Qt::StrongFocus);
+        }
         if (c.background && !c.transparent) {
             background_ = toQColor(*c.background);
             setAttribute(Qt::WA_OpaquePaintEvent);
@@ -132,6 +178,26 @@ protected:
         }
         p.setPen(foreground_);
         p.drawText(rect(), flags_, text_);
+        if (hasFocus()) {
+            drawFocusMark(p, rect(), foreground_);
+        }
+    }
+
+    void keyPressEvent(QKeyEvent *event) override {
+        if (isActivationKey(event)) {
+            onClick_(); // may close this label's screen; nothing of ours runs after it
+            return;
+        }
+        QWidget::keyPressEvent(event);
+    }
+
+    void focusInEvent(QFocusEvent *event) override {
+        QWidget::focusInEvent(event);
+        update();
+    }
+    void focusOutEvent(QFocusEvent *event) override {
+        QWidget::focusOutEvent(event);
+        update();
     }
 
     void mousePressEvent(QMouseEvent *event) override {
@@ -347,6 +413,33 @@ void ScreenWindow::build() {
     }
     topLines_ = new LineLayer(client_, screen, true);
     topLines_->setGeometry(client_->rect());
+    setReadingTabOrder();
+}
+
+// Tab goes through the controls as a reader would: row by row from the top,
+// left to right within a row.
+void ScreenWindow::setReadingTabOrder() {
+    std::vector<QWidget *> focusable;
+    for (const auto &c : screen_->controls()) {
+        QWidget *w = widgetFor(*c);
+        if (w != nullptr && w->focusPolicy() != Qt::NoFocus) {
+            focusable.push_back(w);
+        }
+    }
+    std::stable_sort(focusable.begin(), focusable.end(), [](const QWidget *a, const QWidget *b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        QWidget::setTabOrder(focusable[i - 1], focusable[i]);
+    }
+}
+
+void ScreenWindow::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    // A window that opens is ready for the keyboard at its first control.
+    if (focusWidget() == nullptr) {
+        focusNextChild();
+    }
 }
 
 // The menu bar and its menus alike: an entry with children opens a menu, any
@@ -364,6 +457,11 @@ void ScreenWindow::addMenuEntry(QWidget *parent, const MenuEntry &entry) {
     auto *action = new QAction(qs(entry.caption), parent);
     parent->addAction(action);
     actions_[&entry] = action;
+    if (!entry.shortcut.empty()) {
+        action->setShortcut(QKeySequence(qs(entry.shortcut)));
+        // Pressed in the window, not only while the menu is open.
+        addAction(action);
+    }
     connect(action, &QAction::triggered, this, [this, name = entry.name] {
         if (screen_ != nullptr) {
             if (MenuEntry *e = screen_->findMenu(name)) {
@@ -380,7 +478,7 @@ QWidget *ScreenWindow::makeControl(Control &c) {
         w = new LabelWidget(client_, c, [this, &c] { clicked(c); });
         break;
     case ControlKind::Button: {
-        auto *b = new QPushButton(qs(c.caption()), client_);
+        auto *b = new KeyButton(qs(c.caption()), client_);
         b->setGeometry(boxOf(c));
         fitButton(b, toQFont(c.font));
         if (c.background) {

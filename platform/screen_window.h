@@ -41,10 +41,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
     void build();
+    void setReadingTabOrder();
     void addMenuEntry(QWidget *parent, const MenuEntry &entry);
     QWidget *makeControl(Control &control);
     void clicked(Control &control);

@@ -63,7 +63,8 @@ public:
         Command3.onClick = [this] { Command3_Click(); };
         Command4.onClick = [this] { Command4_Click(); };
         MenuEntry &fail = menuEntry("fail", "ファイル");
-        fail.children.push_back(MenuEntry{"save", "セーブ(S)", [this] { save_Click(); }, {}});
+        // Ctrl+S saves, as in any desktop program.
+        fail.children.push_back(MenuEntry{"save", "セーブ(S)", [this] { save_Click(); }, {}, "Ctrl+S"});
     }
 
     Control &Label1 = label("Label1", "今週の予定を決定して下さい", 360, 360, 4455, 495);

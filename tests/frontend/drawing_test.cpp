@@ -268,7 +268,7 @@ TEST(WindowMenus, TopLevelEntryRunsItsHandlerAndSubmenusNest) {
         s.menuEntry("help", "ロード", [&] { ++loads; });
         MenuEntry &top = s.menuEntry("fail", "ファイル");
         top.children.push_back(
-            MenuEntry{"more", "その他", {}, {MenuEntry{"deep", "奥", [&] { ++deep; }, {}}}});
+            MenuEntry{"more", "その他", {}, {MenuEntry{"deep", "奥", [&] { ++deep; }, {}, {}}}, {}});
     });
     w.game.start();
     Screen &screen = *w.game.find("Form1");

@@ -1,0 +1,161 @@
+// The game from the keyboard alone: Tab and Shift+Tab in reading order,
+// Space and Enter press the focused control, Ctrl+S saves on the main menu.
+#include "app/all_screens.h"
+#include "tests/frontend/frontend_support.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace vermona::test {
+namespace {
+
+// The visible screen's window, which has the keyboard.
+QWidget *activeWindow(const Windows &w) {
+    for (Screen *s : w.game.screens()) {
+        if (s->visible()) {
+            return w.window(s->id());
+        }
+    }
+    return nullptr;
+}
+
+// Presses and releases a key where the keyboard focus is, as a player does.
+void press(const Windows &w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget *window = activeWindow(w);
+    ASSERT_NE(window, nullptr);
+    // The window of the screen in front has the keyboard, as on a desktop.
+    QApplication::setActiveWindow(window);
+    QWidget *target = window->focusWidget() != nullptr ? window->focusWidget() : window;
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    Windows::settle();
+}
+
+// Tabs forward until the control has the focus; the number of presses.
+int tabTo(const Windows &w, const std::string &screen, const std::string &control) {
+    QWidget *target = w.widget(screen, control);
+    for (int presses = 0; presses < 40; ++presses) {
+        if (activeWindow(w)->focusWidget() == target) {
+            return presses;
+        }
+        press(w, Qt::Key_Tab);
+    }
+    ADD_FAILURE() << "Tab never reached " << screen << "." << control;
+    return -1;
+}
+
+std::string focusedName(const Windows &w, const std::string &screen) {
+    QWidget *focus = activeWindow(w)->focusWidget();
+    for (const auto &c : w.game.find(screen)->controls()) {
+        if (w.window(screen)->widgetFor(*c) == focus) {
+            return c->name();
+        }
+    }
+    return "";
+}
+
+TEST(Keyboard, TabFollowsReadingOrderBothWays) {
+    Windows w;
+    registerAllScreens(w.game);
+    w.game.state.fatigue = 0;
+    w.game.start();
+    w.game.show("Form4");
+    w.game.close("Form1");
+    Windows::settle();
+    // The schedule's grid, row by row: the first row is 休む, マラソン, 土木作業, 警備, 町へ.
+    EXPECT_EQ(focusedName(w, "Form4"), "Command1");
+    std::vector<std::string> order;
+    for (int i = 0; i < 5; ++i) {
+        order.push_back(focusedName(w, "Form4"));
+        press(w, Qt::Key_Tab);
+    }
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"Command1", "Command4", "Command7", "Command10", "Command13"}));
+    EXPECT_EQ(focusedName(w, "Form4"), "Command2");
+    press(w, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focusedName(w, "Form4"), "Command13");
+}
+
+TEST(Keyboard, NewGameAndAWeekWithKeysAlone) {
+    Windows w;
+    registerAllScreens(w.game);
+    w.game.start();
+    tabTo(w, "Form1", "Command1");
+    press(w, Qt::Key_Return); // 開始
+    ASSERT_NE(w.window("Form2"), nullptr);
+    tabTo(w, "Form2", "Command1");
+    for (int i = 0; i < 10; ++i) {
+        press(w, i % 2 == 0 ? Qt::Key_Space : Qt::Key_Enter); // 力
+    }
+    ASSERT_NE(w.window("Form10"), nullptr);
+    tabTo(w, "Form10", "Command2");
+    press(w, Qt::Key_Space); // 炎
+    ASSERT_NE(w.window("Form3"), nullptr);
+    EXPECT_EQ(w.game.state.strength, 11);
+    EXPECT_EQ(w.game.state.element, 1);
+
+    tabTo(w, "Form3", "Command1");
+    press(w, Qt::Key_Space); // 行動
+    ASSERT_NE(w.window("Form4"), nullptr);
+    w.ports.fractions = {0.99};
+    tabTo(w, "Form4", "Command3");
+    press(w, Qt::Key_Return); // 筋トレ
+    ASSERT_NE(w.window("Form3"), nullptr);
+    EXPECT_EQ(w.game.state.strength, 13);
+    EXPECT_EQ(w.game.state.week, 2);
+    EXPECT_EQ(w.ports.boxes.back().prompt, "力が２ポイントアップ！");
+}
+
+TEST(Keyboard, ClickableLabelsTakeTheFocusAndShowIt) {
+    Windows w;
+    int clicks = 0;
+    w.define("Form1", 0xFFFFFF, [&](TestScreen &s) {
+        s.label("Label1", "ただの文字", 0, 0, 1500, 300);
+        s.label("Label2", "押せる", 0, 600, 1500, 300).onClick = [&] { ++clicks; };
+    });
+    w.game.start();
+    Windows::settle();
+    EXPECT_EQ(w.widget("Form1", "Label1")->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(focusedName(w, "Form1"), "Label2");
+    QApplication::setActiveWindow(w.window("Form1"));
+    const QImage before = w.client("Form1");
+    press(w, Qt::Key_Space);
+    press(w, Qt::Key_Return);
+    EXPECT_EQ(clicks, 2);
+    // The focus mark is drawn inside the label, in its text colour.
+    w.widget("Form1", "Label2")->clearFocus();
+    const QImage after = w.client("Form1");
+    EXPECT_NE(before, after);
+    EXPECT_EQ(before.size(), after.size());
+}
+
+TEST(Keyboard, CtrlSSavesOnTheMainMenu) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString old = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    {
+        Windows w;
+        registerAllScreens(w.game);
+        w.game.state.fatigue = 0;
+        w.game.start();
+        w.game.show("Form3");
+        w.game.close("Form1");
+        Windows::settle();
+        press(w, Qt::Key_S, Qt::ControlModifier);
+        ASSERT_FALSE(w.ports.boxes.empty());
+        EXPECT_EQ(w.ports.boxes.back().prompt, "セーブを完了しました");
+        EXPECT_TRUE(QFileInfo::exists(dir.path() + "/savedate.sav"));
+    }
+    QDir::setCurrent(old);
+}
+
+} // namespace
+} // namespace vermona::test
