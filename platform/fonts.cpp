@@ -1,6 +1,9 @@
 #include "platform/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
+#include <map>
+#include <string>
 
 namespace vermona::platform {
 
@@ -35,8 +38,33 @@ void installFontSubstitutions() {
         withFallbacks({"KouzanBrushFont", "AoyagiKouzanFontT", "IPAPMincho", "IPAMincho"}));
 }
 
+namespace {
+
+// The first installed face of those the design's name stands for, looked up
+// once per name. Asked for by a name that no font has, or by a list of
+// names, Qt searches fontconfig's fallbacks at every font load, which cost
+// more at start-up than the whole rest of the title window.
+QString installedFace(const std::string &design) {
+    static std::map<std::string, QString> resolved;
+    auto it = resolved.find(design);
+    if (it == resolved.end()) {
+        const QString name = QString::fromStdString(design);
+        QString face = name;
+        for (const QString &candidate : QFont::substitutes(name)) {
+            if (QFontDatabase::hasFamily(candidate)) {
+                face = candidate;
+                break;
+            }
+        }
+        it = resolved.emplace(design, face).first;
+    }
+    return it->second;
+}
+
+} // namespace
+
 QFont toQFont(const Font &font) {
-    QFont f(QString::fromStdString(font.face));
+    QFont f(installedFace(font.face));
     f.setPointSizeF(font.points);
     f.setWeight(font.bold ? QFont::Bold : QFont::Normal);
     return f;

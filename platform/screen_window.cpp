@@ -2,17 +2,16 @@
 
 #include "platform/fonts.h"
 #include "platform/frontend.h"
+#include "platform/movie_loader.h"
 #include "platform/paths.h"
 
 #include <QAction>
-#include <QAudioOutput>
 #include <QCloseEvent>
 #include <QColor>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
-#include <QMediaPlayer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -22,12 +21,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
-#include <QVideoWidget>
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace vermona::platform {
@@ -84,6 +82,27 @@ private:
 };
 
 // A label: text in its box, wrapped unless sized to its text; clickable.
+constexpr int kNarrowest = 70; // per cent of the design width
+
+// The widest stretch, from 100 % down to kNarrowest, at which a text fits;
+// nothing when none does. Narrower always fits at least as well, so a
+// binary search finds it.
+std::optional<int> widestFitting(const std::function<bool(int)> &fitsAt) {
+    int good = kNarrowest; // fits
+    int bad = 101;         // does not fit
+    if (fitsAt(100)) {
+        return 100;
+    }
+    if (!fitsAt(kNarrowest)) {
+        return std::nullopt;
+    }
+    while (bad - good > 1) {
+        const int mid = (good + bad) / 2;
+        (fitsAt(mid) ? good : bad) = mid;
+    }
+    return good;
+}
+
 bool isActivationKey(const QKeyEvent *event) {
     const int key = event->key();
     return (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
@@ -177,7 +196,14 @@ protected:
             p.drawRect(rect().adjusted(0, 0, -1, -1));
         }
         p.setPen(foreground_);
-        p.drawText(rect(), flags_, text_);
+        if (percent_ < 100) {
+            p.save();
+            p.scale(percent_ / 100.0, 1.0);
+            p.drawText(QRectF(0, 0, width() * 100.0 / percent_, height()), flags_, text_);
+            p.restore();
+        } else {
+            p.drawText(rect(), flags_, text_);
+        }
         if (hasFocus()) {
             drawFocusMark(p, rect(), foreground_);
         }
@@ -225,24 +251,24 @@ private:
         }
         // The free fonts run wider than the design's, so a caption that
         // filled its box there would lose its last line here. Narrow the
-        // glyphs (never the height) until the wrapped text fits again.
-        QFont f = designFont_;
-        for (int stretch = 100; stretch >= kNarrowest; --stretch) {
-            f.setStretch(stretch);
-            const QRect need =
-                QFontMetrics(f).boundingRect(QRect(0, 0, width(), QWIDGETSIZE_MAX), flags_, text_);
-            if (need.height() <= height() && need.width() <= width()) {
-                setFont(f);
-                return;
-            }
-        }
-        setFont(designFont_);
+        // glyphs (never the height) until the wrapped text fits again. They
+        // are narrowed by the painter rather than by a narrower font, which
+        // would cost a second font load, and at start-up that was the most
+        // expensive part of the title window: narrowed to s %, the text fits
+        // the box as the design font fits it widened by 100 / s.
+        const QFontMetrics metrics(designFont_);
+        percent_ = widestFitting([&](int percent) {
+                       const int room = width() * 100 / percent;
+                       const QRect need =
+                           metrics.boundingRect(QRect(0, 0, room, QWIDGETSIZE_MAX), flags_, text_);
+                       return need.height() <= height() && need.width() <= room;
+                   }).value_or(100);
+        setProperty("stretch", percent_);
     }
-
-    static constexpr int kNarrowest = 70; // per cent of the design width
 
     QString text_;
     QFont designFont_;
+    int percent_ = 100; // of the design width, for a text narrowed to fit
     QColor foreground_;
     QColor background_; // invalid: transparent
     int flags_ = 0;
@@ -318,13 +344,20 @@ private:
 // (never shortened) when the free font runs wider than the button.
 void fitButton(QPushButton *button, const QFont &design) {
     constexpr int kEdges = 8; // border and a little air on either side
+    const int room = button->width() - kEdges;
+    const qreal advance = QFontMetricsF(design).horizontalAdvance(button->text());
+    const std::optional<int> estimate =
+        widestFitting([&](int percent) { return advance * percent / 100 <= room; });
+    if (estimate == 100) {
+        button->setFont(design);
+        return;
+    }
+    int stretch = estimate.value_or(kNarrowest);
     QFont f = design;
-    for (int stretch = 100; stretch >= 70; --stretch) {
-        f.setStretch(stretch);
-        if (QFontMetrics(f).horizontalAdvance(button->text()) <= button->width() - kEdges) {
-            button->setFont(f);
-            return;
-        }
+    // The estimate from the design font, checked with the narrowed font itself.
+    for (f.setStretch(stretch);
+         stretch > kNarrowest && QFontMetrics(f).horizontalAdvance(button->text()) > room;) {
+        f.setStretch(--stretch);
     }
     button->setFont(f);
 }
@@ -515,14 +548,11 @@ QWidget *ScreenWindow::makeControl(Control &c) {
             w->setPalette(black);
             break;
         }
-        auto *view = new QVideoWidget(client_);
-        view->setGeometry(boxOf(c));
-        auto *player = new QMediaPlayer(view);
-        player->setAudioOutput(new QAudioOutput(player));
-        player->setVideoOutput(view);
-        player->setSource(QUrl::fromLocalFile(video.absoluteFilePath()));
-        player->play();
-        w = view;
+        w = makeMovieView(client_, video.absoluteFilePath());
+        if (w == nullptr) {
+            return nullptr;
+        }
+        w->setGeometry(boxOf(c));
         break;
     }
     case ControlKind::Timer: {
@@ -594,8 +624,12 @@ void ScreenWindow::detach() {
     for (auto &[control, timer] : timers_) {
         timer->stop();
     }
-    for (QMediaPlayer *player : findChildren<QMediaPlayer *>()) {
-        player->stop();
+    // By name: the players come from the movie module, which this file does
+    // not link.
+    for (QObject *player : findChildren<QObject *>()) {
+        if (player->inherits("QMediaPlayer")) {
+            QMetaObject::invokeMethod(player, "stop");
+        }
     }
     static_cast<LineLayer *>(lines_)->forget();
     static_cast<LineLayer *>(topLines_)->forget();

@@ -3,6 +3,7 @@
 // placement and message boxes.
 #include "app/all_screens.h"
 #include "platform/app_start.h"
+#include "platform/movie_loader.h"
 #include "platform/qt_ports.h"
 #include "tests/frontend/frontend_support.h"
 #include "tools/script_windows.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QImage>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -304,6 +306,34 @@ TEST(StartUp, TheRealProgramPaintsItsTitleScreen) {
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(app.failed());
+}
+
+// The multimedia libraries come with the first screen that shows a movie,
+// not with the start.
+TEST(StartUp, TheMoviePlayerLoadsWithTheFirstMovieOnly) {
+    const bool loadedBefore = platform::movieModuleLoaded();
+    {
+        platform::GameApp app;
+        ASSERT_TRUE(app.startAndWaitForFirstPaint());
+        EXPECT_EQ(platform::movieModuleLoaded(), loadedBefore);
+    }
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString video = dir.filePath("clip.avi");
+    QFile(video).open(QIODevice::WriteOnly);
+    Windows w;
+    w.define("Form1", 0x000000, [&](TestScreen &s) {
+        Control &movie = s.add(ControlKind::Movie, "ActiveMovie1");
+        movie.width = 1500;
+        movie.height = 1500;
+        movie.file = video.toStdString();
+    });
+    w.game.start();
+    EXPECT_TRUE(platform::movieModuleLoaded());
+    QWidget *view = w.widget("Form1", "ActiveMovie1");
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->inherits("QVideoWidget"));
+    EXPECT_EQ(view->size(), QSize(100, 100));
 }
 
 TEST(ScriptWindows, ScriptClicksAndShotsUseTheWindows) {

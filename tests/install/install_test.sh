@@ -15,6 +15,7 @@ DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null
 id=org.vermona.Vermona
 expected=(
   usr/bin/vermona
+  usr/lib/vermona/libvermona_movie.so
   usr/share/applications/$id.desktop
   usr/share/metainfo/$id.metainfo.xml
   usr/share/icons/hicolor/scalable/apps/$id.svg

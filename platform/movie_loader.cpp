@@ -1,0 +1,75 @@
+#include "platform/movie_loader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QStringList>
+#include <iostream>
+
+namespace vermona::platform {
+
+namespace {
+
+using MakeView = QWidget *(*)(QWidget *, const QString &);
+
+QStringList modulePaths() {
+    QStringList paths;
+#ifdef VERMONA_INSTALL_MODULE_REL
+    // An installed game has its module in its library folder.
+    paths << QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" +
+                             QStringLiteral(VERMONA_INSTALL_MODULE_REL));
+#endif
+#ifdef VERMONA_MOVIE_MODULE_BUILD
+    paths << QStringLiteral(VERMONA_MOVIE_MODULE_BUILD);
+#endif
+    return paths;
+}
+
+struct Module {
+    bool tried = false;
+    MakeView make = nullptr;
+};
+
+Module &state() {
+    static Module m;
+    return m;
+}
+
+Module &module() {
+    Module &m = state();
+    if (!m.tried) {
+        m.tried = true;
+        QStringList errors;
+        for (const QString &path : modulePaths()) {
+            if (!QFileInfo::exists(path)) {
+                continue;
+            }
+            // Kept loaded for the life of the program; views outlive any scope here.
+            auto *library = new QLibrary(path);
+            m.make = reinterpret_cast<MakeView>(library->resolve("vermonaMakeMovieView"));
+            if (m.make != nullptr) {
+                break;
+            }
+            errors << library->errorString();
+            delete library;
+        }
+        if (m.make == nullptr) {
+            std::cerr << "vermona: no movie player module ("
+                      << (errors.isEmpty() ? modulePaths().join(", ") : errors.join("; ")).toStdString()
+                      << "); movies stay empty\n";
+        }
+    }
+    return m;
+}
+
+} // namespace
+
+QWidget *makeMovieView(QWidget *parent, const QString &file) {
+    MakeView make = module().make;
+    return make != nullptr ? make(parent, file) : nullptr;
+}
+
+bool movieModuleLoaded() { return state().make != nullptr; }
+
+} // namespace vermona::platform

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace vermona::platform {
+
+// A view that plays the file, from the movie module, which is loaded on the
+// first call. Null when the module cannot be loaded; the reason goes to
+// stderr once.
+QWidget *makeMovieView(QWidget *parent, const QString &file);
+
+// True once the module is loaded; never loads it.
+bool movieModuleLoaded();
+
+} // namespace vermona::platform
