@@ -535,22 +535,19 @@ QWidget *ScreenWindow::makeControl(Control &c) {
         w = new PictureWidget(client_, c);
         break;
     case ControlKind::Movie: {
-        // The video is supplied beside the program; without it the player
-        // is an empty black area.
+        // The video is supplied beside the program; without it (or without
+        // a player for it) the player is an empty black area.
         const QFileInfo video(qs(c.file));
-        if (c.file.empty() || !video.isFile()) {
+        if (!c.file.empty() && video.isFile()) {
+            w = makeMovieView(client_, video.absoluteFilePath());
+        }
+        if (w == nullptr) {
             w = new QWidget(client_);
-            w->setGeometry(boxOf(c));
             w->setAttribute(Qt::WA_TransparentForMouseEvents);
             w->setAutoFillBackground(true);
             QPalette black = w->palette();
             black.setColor(QPalette::Window, Qt::black);
             w->setPalette(black);
-            break;
-        }
-        w = makeMovieView(client_, video.absoluteFilePath());
-        if (w == nullptr) {
-            return nullptr;
         }
         w->setGeometry(boxOf(c));
         break;
