@@ -62,8 +62,9 @@ constexpr unsigned with(std::initializer_list<int> sizes) {
 }
 
 // Every entry applies where its field size is listed. The first block is
-// the designed schedule, complete for one to three entrants; the second
-// completes the larger fields to full round robins.
+// the original schedule, complete for one to three entrants but with most
+// pairs of the larger fields unplayed; the second completes those to full
+// round robins.
 constexpr std::array kSchedule{
     Entry{1, with({3, 6, 7}), 2, 3}, Entry{1, with({6, 7}), 4, 5}, Entry{1, with({7}), 6, 7},
     Entry{1, with({4, 5}), 2, 4},    Entry{1, with({5}), 3, 5},    Entry{2, with({3, 4, 5}), 1, 3},
