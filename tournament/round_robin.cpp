@@ -64,23 +64,50 @@ constexpr unsigned with(std::initializer_list<int> sizes) {
 // Every entry applies where its field size is listed. The first block is
 // the original schedule, complete for one to three entrants but with most
 // pairs of the larger fields unplayed; the second completes those to full
-// round robins.
+// round robins. One entry a line: round, field sizes, winner, loser.
+// clang-format off
 constexpr std::array kSchedule{
-    Entry{1, with({3, 6, 7}), 2, 3}, Entry{1, with({6, 7}), 4, 5}, Entry{1, with({7}), 6, 7},
-    Entry{1, with({4, 5}), 2, 4},    Entry{1, with({5}), 3, 5},    Entry{2, with({3, 4, 5}), 1, 3},
-    Entry{2, with({5}), 5, 4},       Entry{2, with({6, 7}), 4, 3}, Entry{2, with({6, 7}), 6, 5},
-    Entry{2, with({7}), 7, 1},       Entry{3, with({2, 3}), 2, 1}, Entry{3, with({5}), 5, 2},
-    Entry{3, with({7}), 7, 2},       Entry{4, with({4, 5}), 3, 2}, Entry{4, with({5}), 5, 1},
-    Entry{4, with({6, 7}), 6, 1},    Entry{4, with({6, 7}), 5, 2}, Entry{4, with({7}), 7, 3},
-    Entry{5, with({5}), 2, 1},       Entry{5, with({5}), 4, 3},    Entry{5, with({6, 7}), 2, 1},
-    Entry{5, with({6, 7}), 3, 6},    Entry{5, with({7}), 4, 7},    Entry{6, with({6, 7}), 1, 3},
-    Entry{6, with({6, 7}), 2, 4},    Entry{6, with({7}), 5, 7},    Entry{7, with({6, 7}), 1, 4},
-    Entry{7, with({6, 7}), 2, 6},    Entry{7, with({7}), 5, 3},
+    Entry{1, with({3, 6, 7}), 2, 3},
+    Entry{1, with({6, 7}), 4, 5},
+    Entry{1, with({7}), 6, 7},
+    Entry{1, with({4, 5}), 2, 4},
+    Entry{1, with({5}), 3, 5},
+    Entry{2, with({3, 4, 5}), 1, 3},
+    Entry{2, with({5}), 5, 4},
+    Entry{2, with({6, 7}), 4, 3},
+    Entry{2, with({6, 7}), 6, 5},
+    Entry{2, with({7}), 7, 1},
+    Entry{3, with({2, 3}), 2, 1},
+    Entry{3, with({5}), 5, 2},
+    Entry{3, with({7}), 7, 2},
+    Entry{4, with({4, 5}), 3, 2},
+    Entry{4, with({5}), 5, 1},
+    Entry{4, with({6, 7}), 6, 1},
+    Entry{4, with({6, 7}), 5, 2},
+    Entry{4, with({7}), 7, 3},
+    Entry{5, with({5}), 2, 1},
+    Entry{5, with({5}), 4, 3},
+    Entry{5, with({6, 7}), 2, 1},
+    Entry{5, with({6, 7}), 3, 6},
+    Entry{5, with({7}), 4, 7},
+    Entry{6, with({6, 7}), 1, 3},
+    Entry{6, with({6, 7}), 2, 4},
+    Entry{6, with({7}), 5, 7},
+    Entry{7, with({6, 7}), 1, 4},
+    Entry{7, with({6, 7}), 2, 6},
+    Entry{7, with({7}), 5, 3},
 
-    Entry{3, with({4}), 1, 4},       Entry{5, with({4}), 1, 2},    Entry{5, with({4}), 3, 4},
-    Entry{3, with({5}), 4, 1},       Entry{3, with({6}), 1, 5},    Entry{3, with({6}), 6, 4},
-    Entry{7, with({6}), 5, 3},       Entry{3, with({7}), 5, 1},    Entry{3, with({7}), 4, 6},
+    Entry{3, with({4}), 1, 4},
+    Entry{5, with({4}), 1, 2},
+    Entry{5, with({4}), 3, 4},
+    Entry{3, with({5}), 4, 1},
+    Entry{3, with({6}), 1, 5},
+    Entry{3, with({6}), 6, 4},
+    Entry{7, with({6}), 5, 3},
+    Entry{3, with({7}), 5, 1},
+    Entry{3, with({7}), 4, 6},
 };
+// clang-format on
 
 } // namespace
 
