@@ -2,6 +2,7 @@
 
 #include "activities/activity_screens.h"
 #include "start/start_screens.h"
+#include "tournament/tournament_screens.h"
 #include "town/town_screens.h"
 
 namespace vermona {
@@ -10,6 +11,7 @@ void registerAllScreens(Game &game) {
     registerStartScreens(game);
     registerActivityScreens(game);
     registerTownScreens(game);
+    registerTournamentScreens(game);
 }
 
 } // namespace vermona

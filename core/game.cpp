@@ -152,7 +152,7 @@ void Game::closeAll() {
 void Game::end() { throw ProgramEnd{}; }
 
 void Game::click(Control &control) {
-    if (ended_ || !control.onClick) {
+    if (ended_ || !control.onClick || !control.enabled()) {
         return;
     }
     // Copy: the handler may close the screen that owns the control.

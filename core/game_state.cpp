@@ -56,6 +56,14 @@ constexpr std::array kNumbers{
     NumberField{"daysToTournament", &GameState::daysToTournament},
     NumberField{"entrants", &GameState::entrants},
     NumberField{"matchRound", &GameState::matchRound},
+    NumberField{"heroAttack", &GameState::heroAttack},
+    NumberField{"heroDefense", &GameState::heroDefense},
+    NumberField{"heroHP", &GameState::heroHP},
+    NumberField{"heroSpellPower", &GameState::heroSpellPower},
+    NumberField{"heroMP", &GameState::heroMP},
+    NumberField{"enemyTurnTaken", &GameState::enemyTurnTaken},
+    NumberField{"castKind", &GameState::castKind},
+    NumberField{"spellAmount", &GameState::spellAmount},
     NumberField{"saveSpare1", &GameState::saveSpare1},
     NumberField{"saveSpare2", &GameState::saveSpare2},
 };
@@ -74,6 +82,18 @@ constexpr std::array kTexts{
 
 Var *GameState::number(std::string_view name, int index) {
     if (index >= 0) {
+        if (name == "entrantTypes") {
+            return entrantTypes.slot(index);
+        }
+        if (name == "enemyAttack") {
+            return enemyAttack.slot(index);
+        }
+        if (name == "enemyDefense") {
+            return enemyDefense.slot(index);
+        }
+        if (name == "enemyStamina") {
+            return enemyStamina.slot(index);
+        }
         return nullptr;
     }
     for (const auto &f : kNumbers) {
@@ -86,7 +106,7 @@ Var *GameState::number(std::string_view name, int index) {
 
 TextVar *GameState::text(std::string_view name, int index) {
     if (index >= 0) {
-        return nullptr;
+        return name == "entrantNames" ? entrantNames.slot(index) : nullptr;
     }
     for (const auto &f : kTexts) {
         if (f.name == name) {

@@ -2,7 +2,35 @@
 
 #include "core/var.h"
 
+#include <array>
+#include <cstddef>
 #include <string_view>
+#include <utility>
+
+namespace vermona {
+
+// A row of game variables addressed by position 1..Last, as the game numbers
+// them. A position outside the row reads as empty and takes no writes, so a
+// round or entrant number out of range cannot reach past the row.
+template <class T, int Last> class Slots {
+public:
+    static constexpr int kLast = Last;
+    [[nodiscard]] static constexpr bool holds(Var::Int position) { return position >= 1 && position <= Last; }
+    [[nodiscard]] T get(Var::Int position) const { return holds(position) ? items_[index(position)] : T{}; }
+    void set(Var::Int position, T value) {
+        if (holds(position)) {
+            items_[index(position)] = std::move(value);
+        }
+    }
+    [[nodiscard]] T *slot(Var::Int position) { return holds(position) ? &items_[index(position)] : nullptr; }
+    void clear() { items_ = {}; }
+
+private:
+    static constexpr std::size_t index(Var::Int position) { return static_cast<std::size_t>(position - 1); }
+    std::array<T, Last> items_{};
+};
+
+} // namespace vermona
 
 namespace vermona {
 
@@ -41,12 +69,23 @@ struct GameState {
     Var daysToTournament;
     Var entrants;
     Var matchRound;
+    Slots<TextVar, 8> entrantNames; // read from the name file for each table
+    Slots<Var, 20> entrantTypes;    // entrant i's type 1..8 at position i
+    // the opponent of round r at position r
+    Slots<Var, 8> enemyAttack, enemyDefense, enemyStamina;
+
+    // battle: the hero's values fixed when a match starts
+    Var heroAttack, heroDefense, heroHP, heroSpellPower, heroMP;
+    Var enemyTurnTaken; // 0: the next click on the message lets the opponent act
+    Var castKind;       // 0 no spell; 1 list open from a battle or damage spell; 2..10 message kind
+    Var spellAmount;
 
     // kept only in the save file
     Var saveSpare1, saveSpare2;
 
-    // Name lookup for tools and tests; index is for array variables and must
-    // be -1 for plain ones. Returns nullptr for unknown names.
+    // Name lookup for tools and tests; index is the position in a row of
+    // variables and must be -1 for plain ones. Returns nullptr for unknown
+    // names and positions outside a row.
     Var *number(std::string_view name, int index = -1);
     TextVar *text(std::string_view name, int index = -1);
 };

@@ -39,6 +39,23 @@ void Control::setVisible(bool visible) {
     owner_.game().notifyControlChanged(*this);
 }
 
+void Control::setEnabled(bool enabled) {
+    if (enabled == enabled_) {
+        return;
+    }
+    enabled_ = enabled;
+    owner_.game().notifyControlChanged(*this);
+}
+
+void Control::setEnd(float x2, float y2) {
+    if (x2 == x2_ && y2 == y2_) {
+        return;
+    }
+    x2_ = x2;
+    y2_ = y2;
+    owner_.game().notifyControlChanged(*this);
+}
+
 Screen::Screen(Game &game, std::string id, std::string caption, int clientWidth, int clientHeight,
                Rgb background)
     : game_(game), s(game.state), id_(std::move(id)), caption_(std::move(caption)), clientWidth_(clientWidth),
@@ -108,8 +125,8 @@ Control &Screen::line(std::string name, int x1, int y1, int x2, int y2) {
     Control &c = add(ControlKind::Line, std::move(name));
     c.left = x1;
     c.top = y1;
-    c.x2 = x2;
-    c.y2 = y2;
+    c.x2_ = static_cast<float>(x2);
+    c.y2_ = static_cast<float>(y2);
     return c;
 }
 

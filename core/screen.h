@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vermona {
@@ -32,8 +33,9 @@ enum class ControlKind { Button, Label, Line, Picture, Timer, Movie };
 enum class Align { Left, Center, Right };
 
 // One control of a screen with its design-time properties. Positions and
-// sizes are twips inside the client area. Only caption, tip and visibility
-// change at run time; their setters tell the observers.
+// sizes are twips inside the client area. Only caption, tip, visibility,
+// whether it takes clicks and a line's end change at run time; their setters
+// tell the observers.
 class Control {
 public:
     Control(Screen &owner, ControlKind kind, std::string name, int index);
@@ -50,22 +52,30 @@ public:
     void setCaption(std::string text);
     [[nodiscard]] bool visible() const { return visible_; }
     void setVisible(bool visible);
+    // A disabled button or label ignores clicks; a disabled timer does not run.
+    [[nodiscard]] bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+    // Lines: the end point, kept unrounded as lines hold fractions of a twip.
+    [[nodiscard]] float x2() const { return x2_; }
+    [[nodiscard]] float y2() const { return y2_; }
+    void setEnd(float x2, float y2);
     // What hovering over the control tells the player; empty for nothing.
     [[nodiscard]] const std::string &tip() const { return tip_; }
     void setTip(std::string text);
 
     // Design-time properties, set while the screen is built.
     int left = 0, top = 0, width = 0, height = 0; // lines: from (left, top) to (x2, y2)
-    int x2 = 0, y2 = 0;
-    std::optional<Rgb> background; // unset: the system's look (plain button)
+    std::optional<Rgb> background;                // unset: the system's look (plain button)
     Rgb foreground = 0x000000;
     Font font;
     Align align = Align::Left;
     bool autoSize = false;    // label grows and shrinks with its caption
     bool transparent = false; // label shows the screen's background
+    bool border = false;      // label framed by a thin line
+    int lineWidth = 1;        // lines, pixels
+    bool lineOnTop = false;   // line drawn over buttons, pictures and movies too
     std::string file;         // picture or movie file
     int interval = 0;         // timer, milliseconds
-    bool enabled = true;      // timer
 
     std::function<void()> onClick; // also the timer's handler
 
@@ -77,6 +87,8 @@ private:
     std::string caption_;
     std::string tip_;
     bool visible_ = true;
+    bool enabled_ = true;
+    float x2_ = 0, y2_ = 0;
 
     friend class Screen;
 };
@@ -108,6 +120,13 @@ public:
     [[nodiscard]] int clientHeight() const { return clientHeight_; }
     [[nodiscard]] Rgb background() const { return background_; }
     [[nodiscard]] const std::string &picture() const { return picture_; }
+    // A window without border or title bar, and where on the desktop it
+    // opens (twips from the top-left corner); unset opens it where the
+    // screen it replaces was.
+    [[nodiscard]] bool borderless() const { return borderless_; }
+    [[nodiscard]] const std::optional<std::pair<int, int>> &desktopPosition() const {
+        return desktopPosition_;
+    }
     [[nodiscard]] bool visible() const { return visible_; }
     [[nodiscard]] Game &game() const { return game_; }
 
@@ -126,6 +145,8 @@ protected:
     Control &add(ControlKind kind, std::string name, int index = -1);
     MenuEntry &menuEntry(std::string name, std::string caption, std::function<void()> onClick = {});
     void setPicture(std::string file) { picture_ = std::move(file); }
+    void setBorderless() { borderless_ = true; }
+    void placeOnDesktop(int left, int top) { desktopPosition_ = std::make_pair(left, top); }
     // Moving the player on: show the next screen, then close this one. The
     // next screen's load therefore sees everything the handler changed.
     void changeTo(std::string_view next);
@@ -140,6 +161,8 @@ private:
     int clientHeight_;
     Rgb background_;
     std::string picture_;
+    bool borderless_ = false;
+    std::optional<std::pair<int, int>> desktopPosition_;
     bool visible_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<MenuEntry> menu_;

@@ -164,7 +164,9 @@ void Frontend::place(ScreenWindow &window) const {
     }
     QRect r(QPoint(0, 0), window.size());
     QScreen *monitor = QGuiApplication::primaryScreen();
-    if (const ScreenWindow *previous = lastActive(&window)) {
+    if (const auto &at = window.gameScreen()->desktopPosition(); at && monitor != nullptr) {
+        r.moveTopLeft(monitor->geometry().topLeft() + QPoint(px(at->first), px(at->second)));
+    } else if (const ScreenWindow *previous = lastActive(&window)) {
         r.moveCenter(previous->geometry().center());
         monitor = previous->screen();
     } else if (monitor != nullptr) {

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
@@ -32,6 +33,8 @@ namespace vermona::platform {
 int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
 namespace {
+
+double pxExact(double twips) { return twips / 15.0; }
 
 QColor toQColor(Rgb rgb) { return QColor((rgb >> 16U) & 0xFFU, (rgb >> 8U) & 0xFFU, rgb & 0xFFU); }
 
@@ -142,7 +145,7 @@ class LabelWidget : public QWidget {
 public:
     LabelWidget(QWidget *parent, const Control &c, std::function<void()> onClick)
         : QWidget(parent), text_(qs(c.caption())), foreground_(toQColor(c.foreground)), autoSize_(c.autoSize),
-          onClick_(std::move(onClick)) {
+          border_(c.border), onClick_(std::move(onClick)) {
         // A label the player can click can be reached and pressed from the
         // keyboard too.
         if (c.onClick) {
@@ -187,6 +190,10 @@ protected:
         QPainter p(this);
         if (background_.isValid()) {
             p.fillRect(rect(), background_);
+        }
+        if (border_) {
+            p.setPen(QPen(Qt::black, 0));
+            p.drawRect(rect().adjusted(0, 0, -1, -1));
         }
         p.setPen(foreground_);
         if (percent_ < 100) {
@@ -266,17 +273,19 @@ private:
     QColor background_; // invalid: transparent
     int flags_ = 0;
     bool autoSize_;
+    bool border_;
     bool pressed_ = false;
     std::function<void()> onClick_;
 };
 
-// All lines of the screen on one layer, above the labels.
+// The lines of the screen on one layer: those on the form above the labels,
+// or those drawn over everything.
 class LineLayer : public QWidget {
 public:
-    LineLayer(QWidget *parent, const Screen &screen) : QWidget(parent) {
+    LineLayer(QWidget *parent, const Screen &screen, bool onTop) : QWidget(parent) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         for (const auto &c : screen.controls()) {
-            if (c->kind() == ControlKind::Line) {
+            if (c->kind() == ControlKind::Line && c->lineOnTop == onTop) {
                 lines_.push_back(c.get());
             }
         }
@@ -287,11 +296,17 @@ public:
 protected:
     void paintEvent(QPaintEvent * /*event*/) override {
         QPainter p(this);
-        p.setPen(QPen(Qt::black, 0));
         for (const Control *c : lines_) {
-            if (c->visible()) {
-                p.drawLine(px(c->left), px(c->top), px(c->x2), px(c->y2));
+            if (!c->visible()) {
+                continue;
             }
+            // A thick line ends where its end is, so a gauge shows exactly
+            // how far it has filled.
+            QPen pen(toQColor(c->foreground), c->lineWidth > 1 ? c->lineWidth : 0);
+            pen.setCapStyle(Qt::FlatCap);
+            p.setPen(pen);
+            p.drawLine(QPointF(pxExact(c->left), pxExact(c->top)),
+                       QPointF(pxExact(c->x2()), pxExact(c->y2())));
         }
     }
 
@@ -353,16 +368,27 @@ QString buttonStyle(const Control &c) {
     // button that can be pressed.
     return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 2px solid;"
                           " border-color: #FFFFFF #404040 #404040 #FFFFFF; }"
-                          "QPushButton:pressed { border-color: #404040 #FFFFFF #FFFFFF #404040; }")
+                          "QPushButton:pressed { border-color: #404040 #FFFFFF #FFFFFF #404040; }"
+                          "QPushButton:disabled { color: #808080; border-color: #A0A0A0; }")
         .arg(toQColor(*c.background).name(), toQColor(c.foreground).name());
 }
 
 } // namespace
 
+namespace {
+
+Qt::WindowFlags windowFlagsFor(const Screen &screen) {
+    if (screen.borderless()) {
+        return Qt::Window | Qt::FramelessWindowHint;
+    }
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+}
+
+} // namespace
+
 ScreenWindow::ScreenWindow(Frontend &frontend, Screen &screen)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      frontend_(frontend), screen_(&screen) {
+    : QWidget(nullptr, windowFlagsFor(screen)), frontend_(frontend), screen_(&screen) {
     setObjectName(qs(screen.id()));
     setWindowTitle(qs(screen.caption()));
     build();
@@ -409,7 +435,7 @@ void ScreenWindow::build() {
             widgets_[c.get()] = makeControl(*c);
         }
     }
-    lines_ = new LineLayer(client_, screen);
+    lines_ = new LineLayer(client_, screen, false);
     lines_->setGeometry(client_->rect());
     for (const auto &c : screen.controls()) {
         if (c->kind() != ControlKind::Label && c->kind() != ControlKind::Line) {
@@ -418,6 +444,8 @@ void ScreenWindow::build() {
             }
         }
     }
+    topLines_ = new LineLayer(client_, screen, true);
+    topLines_->setGeometry(client_->rect());
     setReadingTabOrder();
 }
 
@@ -507,15 +535,19 @@ QWidget *ScreenWindow::makeControl(Control &c) {
         w = new PictureWidget(client_, c);
         break;
     case ControlKind::Movie: {
-        // The video is supplied beside the program; without it the player
-        // stays empty, as the design allows.
+        // The video is supplied beside the program; without it (or without
+        // a player for it) the player is an empty black area.
         const QFileInfo video(qs(c.file));
-        if (c.file.empty() || !video.isFile()) {
-            return nullptr;
+        if (!c.file.empty() && video.isFile()) {
+            w = makeMovieView(client_, video.absoluteFilePath());
         }
-        w = makeMovieView(client_, video.absoluteFilePath());
         if (w == nullptr) {
-            return nullptr;
+            w = new QWidget(client_);
+            w->setAttribute(Qt::WA_TransparentForMouseEvents);
+            w->setAutoFillBackground(true);
+            QPalette black = w->palette();
+            black.setColor(QPalette::Window, Qt::black);
+            w->setPalette(black);
         }
         w->setGeometry(boxOf(c));
         break;
@@ -532,6 +564,7 @@ QWidget *ScreenWindow::makeControl(Control &c) {
     }
     w->setToolTip(qs(c.tip()));
     w->setHidden(!c.visible());
+    w->setEnabled(c.enabled());
     return w;
 }
 
@@ -555,12 +588,12 @@ void ScreenWindow::updateControl(Control &control) {
         return;
     }
     if (control.kind() == ControlKind::Line) {
-        lines_->update();
+        (control.lineOnTop ? topLines_ : lines_)->update();
         return;
     }
     if (QTimer *t = timerFor(control)) {
         t->setInterval(control.interval);
-        const bool run = control.enabled && control.interval > 0;
+        const bool run = control.enabled() && control.interval > 0;
         if (run && !t->isActive()) {
             t->start();
         } else if (!run) {
@@ -580,6 +613,7 @@ void ScreenWindow::updateControl(Control &control) {
     }
     w->setToolTip(qs(control.tip()));
     w->setHidden(!control.visible());
+    w->setEnabled(control.enabled());
 }
 
 void ScreenWindow::detach() {
@@ -595,6 +629,7 @@ void ScreenWindow::detach() {
         }
     }
     static_cast<LineLayer *>(lines_)->forget();
+    static_cast<LineLayer *>(topLines_)->forget();
     widgets_.clear();
     timers_.clear();
     actions_.clear();

@@ -57,6 +57,7 @@ private:
     QMenuBar *menuBar_ = nullptr;
     QWidget *client_ = nullptr;
     QWidget *lines_ = nullptr;
+    QWidget *topLines_ = nullptr;
     std::unordered_map<const Control *, QWidget *> widgets_;
     std::unordered_map<const Control *, QTimer *> timers_;
     std::unordered_map<const MenuEntry *, QAction *> actions_;

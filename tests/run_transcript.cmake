@@ -3,8 +3,15 @@
 # runs separated by lines "--- run", all in the same directory, so that a
 # saved game can be loaded by a later run. The exit status of each run is
 # appended to the output as "exit N".
+# Files the game finds in its working directory come from NAME.files/ beside
+# the script, when there is one.
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR})
+get_filename_component(script_dir ${SCRIPT} DIRECTORY)
+get_filename_component(script_name ${SCRIPT} NAME_WE)
+if(IS_DIRECTORY ${script_dir}/${script_name}.files)
+  file(COPY ${script_dir}/${script_name}.files/ DESTINATION ${WORKDIR})
+endif()
 file(READ ${SCRIPT} text)
 # Semicolons would split the list of runs; keep them aside meanwhile.
 string(REPLACE ";" "@SEMICOLON@" text "${text}")

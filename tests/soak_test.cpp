@@ -46,16 +46,22 @@ TEST(SoakTest, RandomClicksKeepTheGameConsistent) {
                     visible.push_back(sc);
                 }
             }
-            ASSERT_EQ(visible.size(), 1U) << "seed " << seed << " step " << step;
+            // One screen, or a battle with its message window, or the table
+            // with the result of a round the hero sat out.
+            ASSERT_GE(visible.size(), 1U) << "seed " << seed << " step " << step;
+            ASSERT_LE(visible.size(), 2U) << "seed " << seed << " step " << step;
             std::vector<Control *> clickable;
-            for (const auto &c : visible[0]->controls()) {
-                if (c->visible() && c->onClick &&
-                    (c->kind() == ControlKind::Button || c->kind() == ControlKind::Label)) {
-                    clickable.push_back(c.get());
+            for (Screen *sc : visible) {
+                for (const auto &c : sc->controls()) {
+                    if (c->visible() && c->enabled() && c->onClick &&
+                        (c->kind() == ControlKind::Button || c->kind() == ControlKind::Label)) {
+                        clickable.push_back(c.get());
+                    }
                 }
             }
             ASSERT_FALSE(clickable.empty()) << visible[0]->id();
             game.click(*clickable[pick() % clickable.size()]);
+            ASSERT_LE(game.state.matchRound, 8) << "seed " << seed << " step " << step;
 
             if (Screen *menu = game.find("Form3"); menu != nullptr && menu->visible()) {
                 ++menuVisits;
@@ -67,7 +73,7 @@ TEST(SoakTest, RandomClicksKeepTheGameConsistent) {
                 ASSERT_GE(s.year, 1);
                 ASSERT_GE(s.fatigue, 0);
                 ASSERT_LE(s.fatigue, 100);
-                ASSERT_GE(s.daysToTournament, 0);
+                ASSERT_GE(s.daysToTournament, -1); // -1 just after a tournament, until the next tick
                 ASSERT_LE(s.entrants, 7);
                 ASSERT_GE(s.money, 0); // only the journey costs money, and it checks first
                 for (const Var *level : {&s.fireMagicLevel, &s.waterMagicLevel, &s.thunderMagicLevel,

@@ -84,6 +84,13 @@ std::string escaped(std::string_view text) {
 
 std::string quoted(std::string_view text) { return '"' + escaped(text) + '"'; }
 
+// A line's end as few digits as give back the same single-precision value.
+std::string shortest(float value) {
+    char buf[32];
+    auto [p, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    return ec == std::errc() ? std::string(buf, p) : std::string("?");
+}
+
 std::string dateText(const WeekDate &d) {
     return std::to_string(d.year) + "年目" + std::to_string(d.month) + "月" + std::to_string(d.week) + "週目";
 }
@@ -163,7 +170,7 @@ void ScriptHost::waitHeadless(int ms) {
     while (ms > 0 && !game_.ended()) {
         int step = ms;
         for (auto &[timer, elapsed] : timerElapsed_) {
-            if (timer->enabled && timer->interval > 0) {
+            if (timer->enabled() && timer->interval > 0) {
                 step = std::min(step, timer->interval - elapsed);
             }
         }
@@ -171,7 +178,7 @@ void ScriptHost::waitHeadless(int ms) {
         ms -= step;
         std::vector<Control *> due;
         for (auto &[timer, elapsed] : timerElapsed_) {
-            if (timer->enabled && timer->interval > 0) {
+            if (timer->enabled() && timer->interval > 0) {
                 elapsed += step;
                 if (elapsed >= timer->interval) {
                     elapsed = 0;
@@ -223,6 +230,9 @@ Control &ScriptHost::target(const std::string &ref, bool forClick) {
     }
     if (forClick && !c->visible()) {
         throw Failure{c->qualifiedName() + " is hidden"};
+    }
+    if (forClick && !c->enabled()) {
+        throw Failure{c->qualifiedName() + " is disabled"};
     }
     return *c;
 }
@@ -336,16 +346,32 @@ void ScriptHost::runLine(const std::string &line) {
             auto start = line.find_first_not_of(" \t", at);
             *text = line.substr(start);
         }
-    } else if (cmd == "caption" || cmd == "tip" || cmd == "visible") {
+    } else if (cmd == "caption" && w.size() > 2) {
+        // Sets a caption, as another screen's handler would: the rest of
+        // the line, as written after the control.
+        Control &c = target(w[1], false);
+        auto at = line.find(w[1]) + w[1].size();
+        c.setCaption(line.substr(line.find_first_not_of(" \t", at)));
+    } else if (cmd == "caption" || cmd == "tip" || cmd == "visible" || cmd == "enabled") {
         need(2);
         Control &c = target(w[1], false);
         if (cmd == "caption") {
             out_ << w[1] << " = " << quoted(c.caption()) << '\n';
         } else if (cmd == "tip") {
             out_ << w[1] << " tip = " << quoted(c.tip()) << '\n';
-        } else {
+        } else if (cmd == "visible") {
             out_ << w[1] << (c.visible() ? " visible" : " hidden") << '\n';
+        } else {
+            out_ << w[1] << (c.enabled() ? " enabled" : " disabled") << '\n';
         }
+    } else if (cmd == "line") {
+        need(2);
+        Control &c = target(w[1], false);
+        if (c.kind() != ControlKind::Line) {
+            throw Failure{c.qualifiedName() + " is not a line"};
+        }
+        out_ << w[1] << " from " << c.left << ',' << c.top << " to " << shortest(c.x2()) << ','
+             << shortest(c.y2()) << (c.visible() ? " visible" : " hidden") << '\n';
     } else if (cmd == "screens") {
         need(1);
         out_ << "screens:";

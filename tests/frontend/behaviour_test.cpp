@@ -226,7 +226,7 @@ TEST(WindowTimers, TimerRunsItsHandlerUntilItsScreenCloses) {
         };
         Control &off = s.add(ControlKind::Timer, "Timer2");
         off.interval = 10;
-        off.enabled = false;
+        off.setEnabled(false);
         off.onClick = [&] { ++idle; };
     });
     w.game.start();

@@ -1,0 +1,92 @@
+#include "core/game.h"
+#include "tournament/battle_rules.h"
+#include "tournament/tournament_screens.h"
+
+#include <array>
+#include <string>
+
+namespace vermona {
+
+namespace {
+
+// What a spell announces, by its kind; X joins between the two parts.
+struct CastMessage {
+    const char *before;
+    const char *after; // null: the message has no number
+};
+constexpr std::array<CastMessage, 10> kCastMessages{{
+    {"主人公は魔法を唱えた！敵に", "のダメージ"},
+    {"主人公は魔法を唱えた！", "回復"},
+    {"主人公は魔法を唱えた！毒が消え去った", nullptr},
+    {"主人公は魔法を唱えた！主人公にかかっているすべての魔法が消えた", nullptr},
+    {"主人公は魔法を唱えた！攻撃力が", "あがった"},
+    {"主人公は魔法を唱えた！敵の攻撃力が", "さがった"},
+    {"主人公は魔法を唱えた！防御力が", "あがった"},
+    {"主人公は魔法を唱えた！敵の防御力が", "さがった"},
+    {"主人公は魔法を唱えた！素早さが", "あがった"},
+    {"主人公は魔法を唱えた！敵の素早さが", "さがった"},
+}};
+
+// The message window over the battle: the hero's action, then the
+// opponent's answer, each moved on by a click on the message.
+class BattleMessageScreen : public Screen {
+public:
+    explicit BattleMessageScreen(Game &g) : Screen(g, "Form26", "", 5250, 1320, 0x000000) {
+        setBorderless();
+        placeOnDesktop(3225, 5910);
+        Label1.foreground = 0xFFFFFF;
+        Label1.onClick = [this] { Label1_Click(); };
+    }
+
+    Control &Label1 = label("Label1", "", 120, 120, 4935, 1095);
+
+    // After a cast the window opens on the spell's message.
+    void Form_Load() override {
+        if (s.castKind >= 1 && s.castKind <= 10) {
+            const CastMessage &m = kCastMessages[static_cast<std::size_t>(s.castKind - 1)];
+            std::string text = m.before;
+            if (m.after != nullptr) {
+                text += Var(Var::addSaturated(s.heroSpellPower, s.spellAmount)).text() + m.after;
+            }
+            Label1.setCaption(text);
+        }
+        s.castKind = 0;
+    }
+
+    void Label1_Click() {
+        Screen *battle = game_.find("Form25");
+        if (s.enemyTurnTaken != 0 || battle == nullptr) {
+            s.enemyTurnTaken = 0;
+            setBattleCommandsEnabled(game_, true);
+            game_.close("Form26");
+            return;
+        }
+        Var e = s.enemyAttack.get(s.matchRound);
+        e -= s.heroDefense;
+        if (e > 0) {
+            Label1.setCaption("敵の攻撃！" + e.text() + "のダメージ");
+        } else {
+            Label1.setCaption("敵の攻撃！１のダメージ");
+            e = 1;
+        }
+        Control &line = *battle->find("Line3");
+        const bool down = hitGauge(line, kHeroGauge, e, s.heroHP);
+        s.enemyTurnTaken = 1;
+        if (down) {
+            line.setEnd(kHeroGauge.full, line.y2());
+            game_.show("Form27");
+            game_.control("Form27", "Label1").setCaption("敗北");
+            game_.control("Form27", "Label2").setCaption("残念！次は勝とう");
+            game_.close("Form26");
+            game_.close("Form25");
+        }
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Screen> makeBattleMessageScreen(Game &game) {
+    return std::make_unique<BattleMessageScreen>(game);
+}
+
+} // namespace vermona

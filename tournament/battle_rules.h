@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/var.h"
+
+namespace vermona {
+
+class Control;
+class Game;
+
+// The damage gauges: a red line drawn over a green bar from the bar's left
+// end; each hit lengthens it, and the side whose line reaches the bar's
+// right end has lost.
+struct GaugeScale {
+    int k;      // length per point of damage, times the defender's HP
+    float full; // the bar's right end
+};
+inline constexpr GaugeScale kEnemyGauge{168, 4800};
+inline constexpr GaugeScale kHeroGauge{180, 4200};
+
+// Ends are kept unrounded in single precision; each hit starts from the end
+// rounded to a whole number, halves to even. A defender without HP falls at
+// the first hit.
+float gaugeStep(float end, const GaugeScale &scale, Var::Int damage, Var::Int hp);
+// One hit on a gauge's red line; true when the gauge is full.
+bool hitGauge(Control &line, const GaugeScale &scale, Var::Int damage, Var::Int hp);
+
+// The battle screen's commands wait while the message window (or the spell
+// list) is open over it, so the hero cannot act twice before the opponent
+// answers. Nothing happens when there is no battle.
+void setBattleCommandsEnabled(Game &game, bool enabled);
+
+} // namespace vermona

@@ -1,0 +1,62 @@
+#include "core/game.h"
+#include "tournament/tournament_screens.h"
+
+namespace vermona {
+
+namespace {
+
+// The caption of Label5 while no bet item has been named.
+constexpr const char *kNoItem = "アイテム一覧";
+
+class EntryScreen : public Screen {
+public:
+    explicit EntryScreen(Game &g) : Screen(g, "Form21", "大会参加", 4680, 3195, kFormFace) {
+        for (Control *c : {&Label1, &Label3, &Label2}) {
+            c->background = 0xFFFF00;
+            c->font.points = 12;
+        }
+        for (Control *c : {&Label4, &Label5}) {
+            c->background = 0x00FF00;
+            c->font.points = 12;
+        }
+        Label5.autoSize = true;
+        Label5.onClick = [this] { Label5_Click(); };
+        Command1.onClick = [this] { Command1_Click(); };
+        Command2.onClick = [this] { Command2_Click(); };
+    }
+
+    Control &Label1 = label("Label1", "現在の参加人数", 240, 480, 1695, 255);
+    Control &Label3 = label("Label3", "Label3", 2160, 480, 735, 255);
+    Control &Label2 = label("Label2", "人", 2880, 480, 255, 255);
+    Control &Label4 = label("Label4", "かけるアイテム", 240, 1080, 1695, 255);
+    Control &Label5 = label("Label5", kNoItem, 2160, 1080, 1335, 240);
+    Control &Command1 = button("Command1", "戻る", 1080, 1920, 855, 495);
+    Control &Command2 = button("Command2", "大会へ", 2280, 1920, 855, 495);
+
+    void Form_Load() override { Label3.setCaption(s.entrants.text()); }
+
+    // The item list hands the chosen item back through Label5 and resets
+    // the flag, so only this one choice leads back here.
+    void Label5_Click() {
+        s.itemListFromEntry = 1;
+        changeTo("Form15");
+    }
+
+    // Back to the menu; the tournament day stays, so the notice can be
+    // opened again.
+    void Command1_Click() { changeTo("Form3"); }
+
+    void Command2_Click() {
+        if (Label5.caption() == kNoItem) {
+            game_.msgBox("アイテムを選んで下さい", kOkOnly, "大会受付");
+            return;
+        }
+        changeTo("Form22");
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Screen> makeEntryScreen(Game &game) { return std::make_unique<EntryScreen>(game); }
+
+} // namespace vermona

@@ -1,0 +1,51 @@
+#include "core/game.h"
+#include "tournament/tournament_screens.h"
+
+namespace vermona {
+
+namespace {
+
+class NoticeScreen : public Screen {
+public:
+    explicit NoticeScreen(Game &g) : Screen(g, "Form20", "大会", 5130, 3810, kFormFace) {
+        for (Control *c : {&Label1, &Label2, &Label3}) {
+            c->background = 0xFFFF00;
+            c->font.points = 15.75;
+        }
+        Command2.background = 0xFF80FF;
+        Command2.setVisible(false);
+        Command1.background = 0x0000FF;
+        Command1.onClick = [this] { Command1_Click(); };
+        Command2.onClick = [this] { Command2_Click(); };
+    }
+
+    Control &Label1 = label("Label1", "次回開催は", 480, 600, 1695, 375);
+    Control &Label2 = label("Label2", "０", 2160, 600, 375, 375);
+    Control &Label3 = label("Label3", "日後です。", 2520, 600, 1575, 375);
+    Control &Command2 = button("Command2", "大会に参加する", 1920, 1680, 1335, 615);
+    Control &Command1 = button("Command1", "戻る", 840, 3000, 1095, 495);
+
+    void Form_Load() override {
+        Label2.setCaption(s.daysToTournament.text());
+        if (s.daysToTournament == 0) {
+            Command2.setVisible(true);
+        }
+    }
+
+    void Command1_Click() { changeTo("Form3"); }
+
+    void Command2_Click() {
+        if (s.entrants == 0) {
+            game_.msgBox("今回は、参加者がいないため中止になりました", kOkOnly, "大会");
+            changeTo("Form3");
+            return;
+        }
+        changeTo("Form21");
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Screen> makeNoticeScreen(Game &game) { return std::make_unique<NoticeScreen>(game); }
+
+} // namespace vermona

@@ -1,0 +1,76 @@
+#include "core/game.h"
+#include "tournament/round_robin.h"
+#include "tournament/tournament_screens.h"
+
+namespace vermona {
+
+namespace {
+
+constexpr const char *kDefeat = "敗北";
+
+class ResultScreen : public Screen {
+public:
+    explicit ResultScreen(Game &g) : Screen(g, "Form27", "大会", 4680, 1650, kFormFace) {
+        Label1.background = 0xFFFFFF;
+        Label1.foreground = 0xFF0000;
+        Label1.font.points = 15.75;
+        Label2.background = 0x00FFFF;
+        Label2.font.points = 12;
+        Command1.background = 0x00FF00;
+        Command1.onClick = [this] { Command1_Click(); };
+    }
+
+    Control &Label1 = label("Label1", "勝利！", 1680, 120, 975, 375);
+    Control &Label2 = label("Label2", "おめでとう！次も勝とう", 960, 720, 2535, 255);
+    Control &Command1 = button("Command1", "次へ", 1680, 1080, 975, 375);
+
+    void Command1_Click() {
+        const int n = fieldSize(s);
+        const Var::Int r = s.matchRound;
+        if (r >= 1 && r <= n) {
+            // The battle told how it ended on this screen.
+            if (Label1.caption() == kDefeat) {
+                enter(static_cast<int>(r), 0);
+            } else {
+                enter(0, static_cast<int>(r));
+            }
+        }
+        for (const ComputerMatch &m : computerMatches(n, r)) {
+            enter(m.winner, m.loser);
+        }
+        if (r >= roundsFor(n)) {
+            game_.show("Form3");
+            s.daysToTournament -= 1;
+            game_.close("Form27");
+            s.entrants = 0;
+            game_.close("Form22");
+            return;
+        }
+        game_.show("Form22");
+        game_.control("Form22", "Command1").setEnabled(true);
+        game_.close("Form27");
+    }
+
+private:
+    // Player a beat player b: a circle in a's row, a cross in b's.
+    void enter(int a, int b) {
+        Screen *table = game_.find("Form22");
+        if (table == nullptr) {
+            return;
+        }
+        const CellRef win = cellOf(a, b);
+        const CellRef loss = cellOf(b, a);
+        if (Control *c = table->find(win.name, win.index)) {
+            c->setCaption("○");
+        }
+        if (Control *c = table->find(loss.name, loss.index)) {
+            c->setCaption("×");
+        }
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Screen> makeResultScreen(Game &game) { return std::make_unique<ResultScreen>(game); }
+
+} // namespace vermona

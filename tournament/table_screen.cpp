@@ -1,0 +1,179 @@
+#include "core/game.h"
+#include "tournament/entrant_names.h"
+#include "tournament/round_robin.h"
+#include "tournament/tournament_screens.h"
+
+#include <array>
+#include <vector>
+
+namespace vermona {
+
+namespace {
+
+constexpr Rgb kHeader = 0xC0E0FF;
+constexpr Rgb kCell = 0xFFFFFF;
+
+// Where row r and column c (both 1..8) of the cross table lie.
+constexpr int rowTop(int r) { return 1560 + 360 * (r - 1); }
+constexpr int columnLeft(int c) { return 1440 + 600 * (c - 1); }
+constexpr int kHeaderTop = 1200;
+constexpr int kHeaderLeft = 360;
+constexpr int kCellWidth = 615;
+constexpr int kCellHeight = 375;
+constexpr int kHeaderWidth = 1095;
+
+// Column headers "１" to "８".
+const char *columnNumber(int c) {
+    static constexpr std::array kDigits{"１", "２", "３", "４", "５", "６", "７", "８"};
+    return kDigits[static_cast<std::size_t>(c - 1)];
+}
+
+class TableScreen : public Screen {
+public:
+    explicit TableScreen(Game &g) : Screen(g, "Form22", "大会", 6615, 5520, kFormFace) {
+        Label1.font.points = 12;
+        for (Control *c : {&Label2_0, &Label3, &Label4}) {
+            header(*c);
+        }
+        Label4.align = Align::Left;
+        cell(Label2_1);
+        Command1.font.points = 12;
+        Command1.onClick = [this] { Command1_Click(); };
+    }
+
+    Control &Label1 = label("Label1", "総当たりで行います。以下の表の通りです。", 360, 600, 5895, 375);
+    // The corner, the hero's column and row headers, and his diagonal cell.
+    Control &Label2_0 = label("Label2", 0, "", kHeaderLeft, kHeaderTop, kHeaderWidth, kCellHeight);
+    Control &Label3 = label("Label3", "１", columnLeft(1), kHeaderTop, kCellWidth, kCellHeight);
+    Control &Label4 = label("Label4", "主人公", kHeaderLeft, rowTop(1), kHeaderWidth, kCellHeight);
+    Control &Label2_1 = label("Label2", 1, "", columnLeft(1), rowTop(1), kCellWidth, kCellHeight);
+    // Entrant j owns Label(j + 4): its row header, its row up to the
+    // diagonal, its column above the diagonal and its column header.
+    std::array<std::vector<Control *>, kMaxEntrants + 1> entrantLabels = buildEntrantLabels();
+    Control &Line1 =
+        line("Line1", kHeaderLeft, kHeaderTop, kHeaderLeft + kHeaderWidth, kHeaderTop + kCellHeight);
+    std::array<Control *, kMaxEntrants + 1> diagonalLines = buildDiagonalLines();
+    Control &Command1 = button("Command1", "試合", 2760, 4800, 1095, 495);
+
+    void Form_Load() override {
+        const int n = fieldSize(s);
+        for (int i = 1; i <= n; ++i) {
+            s.entrantTypes.set(i, game_.roll(8, 1));
+        }
+        readNames();
+        for (int j = 1; j <= n; ++j) {
+            entrantLabels[j][0]->setCaption(s.entrantNames.get(s.entrantTypes.get(j)).value_or(""));
+        }
+        for (int j = 2; j <= kMaxEntrants; ++j) {
+            if (j > n) {
+                for (Control *c : entrantLabels[j]) {
+                    c->setVisible(false);
+                }
+                diagonalLines[j]->setVisible(false);
+            }
+        }
+    }
+
+    void Command1_Click() {
+        s.heroAttack = Var::addSaturated(s.strength, s.weaponAttack);
+        s.heroDefense = Var::addSaturated(s.defense, s.shieldDefense);
+        s.heroSpellPower = s.intellect;
+        s.heroMP = s.magicPower;
+        s.heroHP = Var::mulSaturated(10, s.stamina);
+        s.matchRound += 1;
+        const Var::Int r = s.matchRound;
+        if (const Var type = s.entrantTypes.get(r); !type.empty()) {
+            const EntrantType values = entrantType(type);
+            s.enemyAttack.set(r, values.attack);
+            s.enemyDefense.set(r, values.defense);
+            s.enemyStamina.set(r, values.stamina);
+        }
+        // No second match while this one's result is open.
+        Command1.setEnabled(false);
+        if (r == heroByeRound(fieldSize(s))) {
+            game_.show("Form27");
+            game_.control("Form27", "Label1").setVisible(false);
+            game_.control("Form27", "Label2").setCaption("COM戦終了");
+            return;
+        }
+        game_.show("Form25");
+        game_.hide("Form22");
+    }
+
+private:
+    static void header(Control &c) {
+        c.background = kHeader;
+        c.border = true;
+        c.align = Align::Center;
+        c.font.points = 12;
+    }
+    static void cell(Control &c) {
+        c.background = kCell;
+        c.border = true;
+        c.align = Align::Center;
+        c.font.points = 12;
+    }
+
+    std::array<std::vector<Control *>, kMaxEntrants + 1> buildEntrantLabels() {
+        std::array<std::vector<Control *>, kMaxEntrants + 1> all;
+        for (int j = 1; j <= kMaxEntrants; ++j) {
+            const std::string name = "Label" + std::to_string(j + 4);
+            std::vector<Control *> &own = all[j];
+            Control &rowHeader = label(name, 0, "", kHeaderLeft, rowTop(j + 1), kHeaderWidth, kCellHeight);
+            header(rowHeader);
+            rowHeader.align = Align::Left;
+            own.push_back(&rowHeader);
+            for (int c = 1; c <= j + 1; ++c) {
+                own.push_back(&label(name, c, "", columnLeft(c), rowTop(j + 1), kCellWidth, kCellHeight));
+                cell(*own.back());
+            }
+            for (int m = 1; m <= j; ++m) {
+                own.push_back(&label(name, j + 1 + m, "", columnLeft(j + 1), rowTop(j + 1 - m), kCellWidth,
+                                     kCellHeight));
+                cell(*own.back());
+            }
+            own.push_back(&label(name, 2 * j + 2, columnNumber(j + 1), columnLeft(j + 1), kHeaderTop,
+                                 kCellWidth, kCellHeight));
+            header(*own.back());
+        }
+        return all;
+    }
+
+    // Line(j + 1) strikes through entrant j's diagonal cell.
+    std::array<Control *, kMaxEntrants + 1> buildDiagonalLines() {
+        std::array<Control *, kMaxEntrants + 1> all{};
+        for (int j = 1; j <= kMaxEntrants; ++j) {
+            const int left = columnLeft(j + 1);
+            const int top = rowTop(j + 1);
+            all[j] = &line("Line" + std::to_string(j + 1), left, top, left + kCellWidth, top + kCellHeight);
+        }
+        return all;
+    }
+
+    // Every table reads the file afresh. A name the file does not give is
+    // named by its place, and the player is told once.
+    void readNames() {
+        const auto names = readEntrantNameFile(kNameFileName);
+        bool missing = false;
+        for (int i = 1; i <= kNameCount; ++i) {
+            const auto k = static_cast<std::size_t>(i - 1);
+            if (names && k < names->size() && !(*names)[k].empty()) {
+                s.entrantNames.set(i, (*names)[k]);
+            } else {
+                s.entrantNames.set(i, "参加者" + std::to_string(i));
+                missing = true;
+            }
+        }
+        if (!names) {
+            game_.msgBox("name.txtが読めないため、参加者の名前は仮の名前になります", kOkOnly, "大会");
+        } else if (missing) {
+            game_.msgBox("name.txtの名前が8人分ないため、足りない名前は仮の名前になります", kOkOnly, "大会");
+        }
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Screen> makeTableScreen(Game &game) { return std::make_unique<TableScreen>(game); }
+
+} // namespace vermona

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/screen.h"
+
+#include <memory>
+
+namespace vermona {
+
+class Game;
+
+// The window colour of the tournament screens that have none of their own.
+inline constexpr Rgb kFormFace = 0xF0F0F0;
+
+std::unique_ptr<Screen> makeNoticeScreen(Game &game);        // Form20
+std::unique_ptr<Screen> makeEntryScreen(Game &game);         // Form21
+std::unique_ptr<Screen> makeTableScreen(Game &game);         // Form22
+std::unique_ptr<Screen> makeBattleScreen(Game &game);        // Form25
+std::unique_ptr<Screen> makeBattleMessageScreen(Game &game); // Form26
+std::unique_ptr<Screen> makeResultScreen(Game &game);        // Form27
+
+void registerTournamentScreens(Game &game);
+
+} // namespace vermona
