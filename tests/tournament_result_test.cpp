@@ -1,6 +1,7 @@
 // Results: the computer matches form a complete round robin for every field,
 // each round's marks go into the table, and the last round ends the
 // tournament on the main menu.
+#include "core/growth_record.h"
 #include "tests/tournament_test_support.h"
 
 #include <map>
@@ -99,6 +100,10 @@ TEST_F(ResultTest, EveryFieldEndsWithACompleteTable) {
         for (int b = 1; b <= n; ++b) {
             EXPECT_EQ(keeper.at(0, b), "○");
         }
+        // The growth record has the tournament as the table ended it.
+        const auto &held = game.record<GrowthRecord>().tournaments;
+        ASSERT_EQ(held.size(), static_cast<std::size_t>(n));
+        EXPECT_EQ(held.back(), (TournamentResult{currentDate(s), n, 0, n}));
     }
 }
 

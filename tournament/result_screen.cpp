@@ -1,4 +1,5 @@
 #include "core/game.h"
+#include "core/growth_record.h"
 #include "tournament/round_robin.h"
 #include "tournament/tournament_screens.h"
 
@@ -39,6 +40,7 @@ public:
             enter(m.winner, m.loser);
         }
         if (r >= roundsFor(n)) {
+            noteTournament(game_, heroResult(n));
             game_.show("Form3");
             s.daysToTournament -= 1;
             game_.close("Form27");
@@ -52,6 +54,22 @@ public:
     }
 
 private:
+    // The finished tournament as the hero's row of the table shows it, for
+    // the growth record.
+    TournamentResult heroResult(int n) const {
+        TournamentResult t{currentDate(s), 0, 0, n};
+        if (const Screen *table = game_.find("Form22")) {
+            for (int b = 1; b <= n; ++b) {
+                const CellRef cell = cellOf(0, b);
+                if (const Control *c = table->find(cell.name, cell.index)) {
+                    t.wins += c->caption() == "○" ? 1 : 0;
+                    t.losses += c->caption() == "×" ? 1 : 0;
+                }
+            }
+        }
+        return t;
+    }
+
     // Player a beat player b: a circle in a's row, a cross in b's.
     void enter(int a, int b) {
         Screen *table = game_.find("Form22");
