@@ -16,6 +16,8 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -96,7 +98,10 @@ public:
         fatigue->setPen(pen);
     }
 
+    // Called on every arrival at the menu while the window is open, so only
+    // what changed is rebuilt.
     void showRecord(const GrowthRecord &record) {
+        const bool tournamentsChanged = record.tournaments != record_.tournaments;
         record_ = record;
         for (std::size_t i = 0; i < lines_.size(); ++i) {
             QList<QPointF> points;
@@ -108,7 +113,9 @@ public:
             // Over a long game the dots would hide the lines.
             lines_[i]->setPointsVisible(points.size() <= 60);
         }
-        showTournaments();
+        if (tournamentsChanged) {
+            showTournaments();
+        }
         fitAxes();
     }
 
@@ -171,20 +178,24 @@ private:
     }
 
     void fitAxes() {
-        Var::Int first = 0, last = 0, top = 10;
-        if (!record_.points.empty()) {
-            first = record_.points.front().date.index();
-            last = record_.points.back().date.index();
-        }
-        for (const TournamentResult &t : record_.tournaments) {
-            first = std::min(first, t.date.index());
-            last = std::max(last, t.date.index());
-        }
+        std::vector<Var::Int> weeks;
+        Var::Int top = 10;
         for (const GrowthPoint &p : record_.points) {
+            weeks.push_back(p.date.index());
             for (const Value &v : kValues) {
                 top = std::max(top, p.*v.member);
             }
         }
+        for (const TournamentResult &t : record_.tournaments) {
+            weeks.push_back(t.date.index());
+        }
+        const auto [lowest, highest] = std::minmax_element(weeks.begin(), weeks.end());
+        const Var::Int first = weeks.empty() ? 0 : *lowest;
+        const Var::Int last = weeks.empty() ? 0 : *highest;
+        if (std::tuple(first, last, top) == fitted_) {
+            return;
+        }
+        fitted_ = {first, last, top};
         // Half a week of room on either side, so the first and last marks
         // and labels are not cut by the frame.
         const qreal lo = static_cast<qreal>(first) - 0.5;
@@ -259,6 +270,7 @@ private:
     QValueAxis *marks_ = nullptr;
     std::vector<QLineSeries *> lines_;
     std::vector<QScatterSeries *> tournaments_;
+    std::tuple<Var::Int, Var::Int, Var::Int> fitted_{-1, -1, -1}; // first and last week, top value
 };
 
 } // namespace
