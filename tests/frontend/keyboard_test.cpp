@@ -17,14 +17,16 @@
 namespace vermona::test {
 namespace {
 
-// The visible screen's window, which has the keyboard.
+// The window in front, which has the keyboard: the visible screen shown last
+// (the message window over the battle, the result over the table).
 QWidget *activeWindow(const Windows &w) {
+    QWidget *front = nullptr;
     for (Screen *s : w.game.screens()) {
         if (s->visible()) {
-            return w.window(s->id());
+            front = w.window(s->id());
         }
     }
-    return nullptr;
+    return front;
 }
 
 // Presses and releases a key where the keyboard focus is, as a player does.
@@ -39,8 +41,8 @@ void press(const Windows &w, int key, Qt::KeyboardModifiers modifiers = Qt::NoMo
 }
 
 // Tabs forward until the control has the focus; the number of presses.
-int tabTo(const Windows &w, const std::string &screen, const std::string &control) {
-    QWidget *target = w.widget(screen, control);
+int tabTo(const Windows &w, const std::string &screen, const std::string &control, int index = -1) {
+    QWidget *target = w.widget(screen, control, index);
     for (int presses = 0; presses < 40; ++presses) {
         if (activeWindow(w)->focusWidget() == target) {
             return presses;
@@ -111,6 +113,66 @@ TEST(Keyboard, NewGameAndAWeekWithKeysAlone) {
     EXPECT_EQ(w.game.state.strength, 13);
     EXPECT_EQ(w.game.state.week, 2);
     EXPECT_EQ(w.ports.boxes.back().prompt, "力が２ポイントアップ！");
+}
+
+// A one-entrant tournament from the entry screen to the main menu: the bet is
+// named, the match fought and the message window moved on by keys alone.
+TEST(Keyboard, ABattleToItsEndWithKeysAlone) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString old = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    {
+        Windows w;
+        registerAllScreens(w.game);
+        GameState &s = w.game.state;
+        for (Var *v : {&s.strength, &s.defense, &s.speed, &s.stamina, &s.intellect, &s.magicPower}) {
+            *v = 5;
+        }
+        s.strength = 40; // a few blows are enough
+        s.year = s.month = s.week = 1;
+        s.money = 1000;
+        s.daysToTournament = 0;
+        s.entrants = 1;
+        s.matchRound = 0;
+        w.game.start();
+        w.game.show("Form21");
+        w.game.close("Form1");
+        Windows::settle();
+        tabTo(w, "Form21", "Label5");
+        press(w, Qt::Key_Return); // name the bet: the item list opens
+        ASSERT_NE(w.window("Form15"), nullptr);
+        tabTo(w, "Form15", "Label8", 0);
+        press(w, Qt::Key_Space); // the herb row
+        ASSERT_NE(w.window("Form21"), nullptr);
+        w.ports.fractions = {0.5}; // the entrant's type
+        tabTo(w, "Form21", "Command2");
+        press(w, Qt::Key_Return); // 大会へ
+        ASSERT_NE(w.window("Form22"), nullptr);
+        tabTo(w, "Form22", "Command1");
+        press(w, Qt::Key_Return); // 試合
+        ASSERT_NE(w.window("Form25"), nullptr);
+        int blows = 0;
+        while (w.game.find("Form25") != nullptr && blows < 20) {
+            tabTo(w, "Form25", "Command1");
+            press(w, Qt::Key_Return); // 攻撃
+            ++blows;
+            // The message window takes the keyboard; Enter and Space move it on.
+            for (int key : {Qt::Key_Return, Qt::Key_Space}) {
+                if (w.game.find("Form26") != nullptr) {
+                    ASSERT_EQ(activeWindow(w), w.window("Form26"));
+                    press(w, key);
+                }
+            }
+        }
+        ASSERT_NE(w.window("Form27"), nullptr);
+        EXPECT_EQ(w.game.find("Form27")->find("Label1")->caption(), "勝利！");
+        tabTo(w, "Form27", "Command1");
+        press(w, Qt::Key_Space); // 次へ: the last round, back to the menu
+        EXPECT_NE(w.window("Form3"), nullptr);
+        EXPECT_EQ(w.game.state.entrants, 0);
+    }
+    QDir::setCurrent(old);
 }
 
 TEST(Keyboard, ClickableLabelsTakeTheFocusAndShowIt) {
