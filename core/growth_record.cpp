@@ -1,68 +1,17 @@
 #include "core/growth_record.h"
 
 #include "core/game.h"
-#include "core/save_file.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace vermona {
 
 namespace {
 
-// A week a game can show: the menu keeps months 1..12 and weeks 1..4.
-bool isShownDate(const WeekDate &d) {
-    return d.year >= 1 && d.month >= 1 && d.month <= 12 && d.week >= 1 && d.week <= 4;
-}
-
 // Everything dated after `date` is from a timeline the game has left.
 void cutAfter(GrowthRecord &r, const WeekDate &date) {
     std::erase_if(r.points, [&](const GrowthPoint &p) { return p.date > date; });
     std::erase_if(r.tournaments, [&](const TournamentResult &t) { return t.date > date; });
-}
-
-// Kinds of rows; the header names the columns in the menu's own words.
-constexpr std::string_view kHeader = "種類,年,月,週,攻撃力,防御力,早さ,HP,知力,MP,疲労,勝ち,負け,相手の人数";
-constexpr std::string_view kWeekRow = "週";
-constexpr std::string_view kTournamentRow = "大会";
-constexpr std::size_t kColumns = 14;
-
-// Years of weekly rows fit many times over; anything larger is not ours.
-constexpr std::size_t kMaxRecordBytes = 8u << 20;
-
-std::vector<std::string_view> splitFields(std::string_view line) {
-    std::vector<std::string_view> out;
-    for (;;) {
-        auto comma = line.find(',');
-        out.push_back(line.substr(0, comma));
-        if (comma == std::string_view::npos) {
-            return out;
-        }
-        line.remove_prefix(comma + 1);
-    }
-}
-
-bool parseNumber(std::string_view text, Var::Int &value) {
-    const char *end = text.data() + text.size();
-    auto [p, ec] = std::from_chars(text.data(), end, value);
-    return !text.empty() && ec == std::errc() && p == end;
-}
-
-bool parseFields(const std::vector<std::string_view> &f, std::size_t from, std::size_t to,
-                 std::initializer_list<Var::Int *> into) {
-    auto it = into.begin();
-    for (std::size_t i = from; i < to; ++i, ++it) {
-        if (!parseNumber(f[i], **it)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool onlyEmpty(const std::vector<std::string_view> &f, std::size_t from, std::size_t to) {
-    return std::all_of(f.begin() + static_cast<std::ptrdiff_t>(from),
-                       f.begin() + static_cast<std::ptrdiff_t>(to),
-                       [](std::string_view s) { return s.empty(); });
 }
 
 } // namespace
@@ -104,115 +53,6 @@ void noteTournament(Game &game, const TournamentResult &result) {
 void replaceRecord(Game &game, GrowthRecord record) {
     game.record<GrowthRecord>() = std::move(record);
     game.notifyRecordChanged();
-}
-
-std::string recordCsv(const GrowthRecord &record) {
-    std::string out(kHeader);
-    out += '\n';
-    auto date = [](const WeekDate &d) {
-        return std::to_string(d.year) + ',' + std::to_string(d.month) + ',' + std::to_string(d.week);
-    };
-    auto tournament = [&](const TournamentResult &r) {
-        out += std::string(kTournamentRow) + ',' + date(r.date) + ",,,,,,,," + std::to_string(r.wins) + ',' +
-               std::to_string(r.losses) + ',' + std::to_string(r.entrants) + '\n';
-    };
-    // Each tournament right after the week it was held in.
-    std::size_t t = 0;
-    for (const GrowthPoint &p : record.points) {
-        for (; t < record.tournaments.size() && record.tournaments[t].date < p.date; ++t) {
-            tournament(record.tournaments[t]);
-        }
-        out += std::string(kWeekRow) + ',' + date(p.date);
-        for (Var::Int v : {p.attack, p.defense, p.speed, p.hp, p.intellect, p.mp, p.fatigue}) {
-            out += ',' + std::to_string(v);
-        }
-        out += ",,,\n";
-    }
-    for (; t < record.tournaments.size(); ++t) {
-        tournament(record.tournaments[t]);
-    }
-    return out;
-}
-
-std::optional<GrowthRecord> parseRecordCsv(std::string_view text) {
-    GrowthRecord r;
-    bool header = true;
-    while (!text.empty()) {
-        auto eol = text.find('\n');
-        std::string_view line = text.substr(0, eol);
-        text.remove_prefix(eol == std::string_view::npos ? text.size() : eol + 1);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        if (header) {
-            // A spreadsheet may have added a byte-order mark.
-            if (line.starts_with("\xEF\xBB\xBF")) {
-                line.remove_prefix(3);
-            }
-            if (line != kHeader) {
-                return std::nullopt;
-            }
-            header = false;
-            continue;
-        }
-        if (line.empty()) {
-            continue;
-        }
-        auto f = splitFields(line);
-        if (f.size() != kColumns) {
-            return std::nullopt;
-        }
-        WeekDate d;
-        if (!parseFields(f, 1, 4, {&d.year, &d.month, &d.week}) || !isShownDate(d)) {
-            return std::nullopt;
-        }
-        if (f[0] == kWeekRow) {
-            GrowthPoint p;
-            p.date = d;
-            if (!parseFields(f, 4, 11,
-                             {&p.attack, &p.defense, &p.speed, &p.hp, &p.intellect, &p.mp, &p.fatigue}) ||
-                !onlyEmpty(f, 11, 14) || (!r.points.empty() && p.date <= r.points.back().date) ||
-                (!r.tournaments.empty() && p.date <= r.tournaments.back().date)) {
-                return std::nullopt;
-            }
-            r.points.push_back(p);
-        } else if (f[0] == kTournamentRow) {
-            TournamentResult t;
-            t.date = d;
-            if (!onlyEmpty(f, 4, 11) || !parseFields(f, 11, 14, {&t.wins, &t.losses, &t.entrants}) ||
-                t.wins < 0 || t.losses < 0 || t.entrants < 0 ||
-                (!r.tournaments.empty() && t.date < r.tournaments.back().date) ||
-                (!r.points.empty() && t.date < r.points.back().date)) {
-                return std::nullopt;
-            }
-            r.tournaments.push_back(t);
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (header) {
-        return std::nullopt;
-    }
-    return r;
-}
-
-int writeRecordFile(const std::string &path, const GrowthRecord &record) {
-    return writeSaveFile(path, recordCsv(record));
-}
-
-std::optional<GrowthRecord> loadRecordFile(const std::string &path, const WeekDate &saveDate) {
-    removeStaleTemporaries(path);
-    std::string text;
-    if (readWholeFile(path, kMaxRecordBytes, text) != LoadFault::None) {
-        return std::nullopt;
-    }
-    std::optional<GrowthRecord> r = parseRecordCsv(text);
-    // A record of some other save, or of this one before its last save.
-    if (!r || r->points.empty() || r->points.back().date != saveDate ||
-        (!r->tournaments.empty() && r->tournaments.back().date > saveDate)) {
-        return std::nullopt;
-    }
-    return r;
 }
 
 } // namespace vermona

@@ -252,6 +252,31 @@ TEST(GrowthRecordFile, OnlyARecordThatEndsAtTheSavesWeekIsUsed) {
     EXPECT_EQ(loadRecordFile(kRecordFileName, {1, 2, 2}), std::nullopt);
 }
 
+// The fuzzing seeds on every run: ok-* read and write back the same,
+// fault-* are not records, anything else must only read without harm.
+TEST(GrowthRecordFile, EveryCorpusFileReadsAsItsNameSays) {
+    const fs::path corpus = fs::path(__FILE__).parent_path().parent_path() / "fuzz" / "record_corpus";
+    ASSERT_TRUE(fs::is_directory(corpus)) << corpus;
+    int files = 0;
+    for (const auto &entry : fs::directory_iterator(corpus)) {
+        const std::string name = entry.path().filename().string();
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        const std::optional<GrowthRecord> r = parseRecordCsv(text.str());
+        if (name.starts_with("ok-")) {
+            ASSERT_TRUE(r.has_value()) << name;
+        } else if (name.starts_with("fault-")) {
+            EXPECT_FALSE(r.has_value()) << name;
+        }
+        if (r) {
+            EXPECT_EQ(parseRecordCsv(recordCsv(*r)), r) << name;
+        }
+        ++files;
+    }
+    EXPECT_GE(files, 3);
+}
+
 // ---- saving and loading through the game -------------------------------------
 
 // A game of a few weeks with a tournament, saved; returns its record.
