@@ -11,7 +11,7 @@ namespace vermona::platform {
 
 namespace {
 
-using MakeView = QWidget *(*)(QWidget *, const QString &);
+using MakeView = QWidget *(*)(QWidget *, const QString &, bool);
 
 QStringList modulePaths() {
     QStringList paths;
@@ -47,7 +47,7 @@ Module &module() {
             }
             // Kept loaded for the life of the program; views outlive any scope here.
             auto *library = new QLibrary(path);
-            m.make = reinterpret_cast<MakeView>(library->resolve("vermonaMakeMovieView"));
+            m.make = reinterpret_cast<MakeView>(library->resolve("vermonaMakeMoviePlayer"));
             if (m.make != nullptr) {
                 break;
             }
@@ -65,9 +65,9 @@ Module &module() {
 
 } // namespace
 
-QWidget *makeMovieView(QWidget *parent, const QString &file) {
+QWidget *makeMovieView(QWidget *parent, const QString &file, bool play) {
     MakeView make = module().make;
-    return make != nullptr ? make(parent, file) : nullptr;
+    return make != nullptr ? make(parent, file, play) : nullptr;
 }
 
 bool movieModuleLoaded() { return state().make != nullptr; }
