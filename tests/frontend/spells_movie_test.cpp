@@ -99,7 +99,7 @@ TEST(MovieWindow, TheAttackVideoPlaysItsFramesAndTheMenuFollowsAfterThreeSeconds
     EXPECT_NE(w.game.find("Form19"), nullptr);
     const QImage shown = w.client("Form19");
     EXPECT_NE(rgbAt(shown, shown.width() / 2, shown.height() / 2), kBlack) << "the last frame stays";
-    ASSERT_TRUE(runUntil([&] { return w.game.find("Form19") == nullptr; }, 1500));
+    ASSERT_TRUE(runUntil([&] { return w.game.find("Form19") == nullptr; }, 4000));
     ASSERT_NE(w.game.find("Form3"), nullptr);
     EXPECT_EQ(w.errors, 0);
 }
