@@ -64,6 +64,10 @@ constexpr std::array kNumbers{
     NumberField{"enemyTurnTaken", &GameState::enemyTurnTaken},
     NumberField{"castKind", &GameState::castKind},
     NumberField{"spellAmount", &GameState::spellAmount},
+    NumberField{"matchAttack", &GameState::matchAttack},
+    NumberField{"matchDefense", &GameState::matchDefense},
+    NumberField{"matchEnemyAttack", &GameState::matchEnemyAttack},
+    NumberField{"matchEnemyDefense", &GameState::matchEnemyDefense},
     NumberField{"saveSpare1", &GameState::saveSpare1},
     NumberField{"saveSpare2", &GameState::saveSpare2},
 };

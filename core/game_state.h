@@ -79,6 +79,8 @@ struct GameState {
     Var enemyTurnTaken; // 0: the next click on the message lets the opponent act
     Var castKind;       // 0 no spell; 1 list open from a battle or damage spell; 2..10 message kind
     Var spellAmount;
+    // the values "試合" fixed, which a dispel restores; kept per match
+    Var matchAttack, matchDefense, matchEnemyAttack, matchEnemyDefense;
 
     // kept only in the save file
     Var saveSpare1, saveSpare2;

@@ -75,6 +75,7 @@ public:
     int lineWidth = 1;        // lines, pixels
     bool lineOnTop = false;   // line drawn over buttons, pictures and movies too
     std::string file;         // picture or movie file
+    bool autoPlay = false;    // movie: plays when shown; otherwise holds its first frame
     int interval = 0;         // timer, milliseconds
 
     std::function<void()> onClick; // also the timer's handler

@@ -45,6 +45,10 @@ public:
     [[nodiscard]] bool hasPendingError() const { return pending_ != nullptr; }
     // Called each time a window has painted its client area.
     void setPaintHook(std::function<void(Screen &)> hook) { onPaint_ = std::move(hook); }
+    // Timers tick only when someone calls click on them (a script's own
+    // clock), never by themselves.
+    void setTimersByHand(bool byHand) { timersByHand_ = byHand; }
+    [[nodiscard]] bool timersByHand() const { return timersByHand_; }
 
     // From the windows.
     void click(Control &control);
@@ -77,6 +81,7 @@ private:
     std::function<void(Screen &)> onPaint_;
     std::exception_ptr pending_;
     int depth_ = 0; // handlers of ours running, nested through message boxes
+    bool timersByHand_ = false;
 };
 
 } // namespace vermona::platform

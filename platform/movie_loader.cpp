@@ -10,7 +10,7 @@ namespace vermona::platform {
 
 namespace {
 
-using MakeView = QWidget *(*)(QWidget *, const QString &);
+using MakeView = QWidget *(*)(QWidget *, const QString &, bool);
 
 QStringList modulePaths() {
     QStringList paths;
@@ -40,16 +40,16 @@ Module &module() {
     if (!m.tried) {
         m.tried = true;
         m.make = reinterpret_cast<MakeView>(
-            loadModuleFunction(modulePaths(), "vermonaMakeMovieView", "movie player", "movies stay empty"));
+            loadModuleFunction(modulePaths(), "vermonaMakeMoviePlayer", "movie player", "movies stay empty"));
     }
     return m;
 }
 
 } // namespace
 
-QWidget *makeMovieView(QWidget *parent, const QString &file) {
+QWidget *makeMovieView(QWidget *parent, const QString &file, bool play) {
     MakeView make = module().make;
-    return make != nullptr ? make(parent, file) : nullptr;
+    return make != nullptr ? make(parent, file, play) : nullptr;
 }
 
 bool movieModuleLoaded() { return state().make != nullptr; }

@@ -6,10 +6,10 @@ class QWidget;
 
 namespace vermona::platform {
 
-// A view that plays the file, from the movie module, which is loaded on the
-// first call. Null when the module cannot be loaded; the reason goes to
-// stderr once.
-QWidget *makeMovieView(QWidget *parent, const QString &file);
+// A view that plays the file, or only shows its first frame, from the movie
+// module, which is loaded on the first call. Null when the module cannot be
+// loaded; the reason goes to stderr once.
+QWidget *makeMovieView(QWidget *parent, const QString &file, bool play);
 
 // True once the module is loaded; never loads it.
 bool movieModuleLoaded();

@@ -535,11 +535,15 @@ QWidget *ScreenWindow::makeControl(Control &c) {
         w = new PictureWidget(client_, c);
         break;
     case ControlKind::Movie: {
-        // The video is supplied beside the program; without it (or without
-        // a player for it) the player is an empty black area.
-        const QFileInfo video(qs(c.file));
+        // A video beside the working directory, else the program's own;
+        // without one (or without a player for it) the player is an empty
+        // black area.
+        QFileInfo video(qs(c.file));
+        if (!c.file.empty() && !video.isFile() && video.isRelative()) {
+            video = QFileInfo(findAsset(qs(c.file)));
+        }
         if (!c.file.empty() && video.isFile()) {
-            w = makeMovieView(client_, video.absoluteFilePath());
+            w = makeMovieView(client_, video.absoluteFilePath(), c.autoPlay);
         }
         if (w == nullptr) {
             w = new QWidget(client_);
@@ -593,7 +597,7 @@ void ScreenWindow::updateControl(Control &control) {
     }
     if (QTimer *t = timerFor(control)) {
         t->setInterval(control.interval);
-        const bool run = control.enabled() && control.interval > 0;
+        const bool run = !frontend_.timersByHand() && control.enabled() && control.interval > 0;
         if (run && !t->isActive()) {
             t->start();
         } else if (!run) {

@@ -56,10 +56,12 @@ TEST(ScriptHostTest, CaptionNeverCreatesAScreen) {
               "Form1\nexit 0\n");
 }
 
-TEST(ScriptHostTest, ButtonsOfMissingScreensDoNothing) {
-    // The menu's buttons whose screens this build lacks leave the menu as it is.
-    std::string out = runScript(test::newGameScript() + "click Form3.Command3\nscreens\n");
-    EXPECT_EQ(out, "screens: Form3\nexit 0\n");
+TEST(ScriptHostTest, ShowOpensAScreenAsTheGameDoes) {
+    // The movie screen, which no button opens: created with its load, shown,
+    // and its timer counted from then.
+    EXPECT_EQ(runScript("show Form19\nscreens\nwait 3000\nscreens\n"),
+              "screens: Form1 Form19\nscreens: Form1 Form3\nexit 0\n");
+    EXPECT_EQ(runScript("show Form99\n"), "error: line 1: unknown screen Form99\nexit 1\n");
 }
 
 // Every printed text is one transcript line, whatever it holds.

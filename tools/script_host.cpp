@@ -165,8 +165,10 @@ void ScriptHost::screenClosed(Screen &screen) {
     }
 }
 
-void ScriptHost::waitHeadless(int ms) {
-    // Advance a virtual clock from one timer deadline to the next.
+void ScriptHost::wait(int ms) {
+    // Advance a virtual clock from one timer deadline to the next, so a
+    // transcript reads the same with windows as without; windows meanwhile
+    // run for the real time, so a movie plays.
     while (ms > 0 && !game_.ended()) {
         int step = ms;
         for (auto &[timer, elapsed] : timerElapsed_) {
@@ -176,6 +178,9 @@ void ScriptHost::waitHeadless(int ms) {
         }
         step = std::max(step, 0);
         ms -= step;
+        if (windows_ != nullptr && step > 0) {
+            windows_->wait(step);
+        }
         std::vector<Control *> due;
         for (auto &[timer, elapsed] : timerElapsed_) {
             if (timer->enabled() && timer->interval > 0) {
@@ -189,7 +194,11 @@ void ScriptHost::waitHeadless(int ms) {
         for (Control *t : due) {
             // An earlier handler may have closed the timer's screen.
             if (timerElapsed_.count(t) != 0) {
-                game_.click(*t);
+                if (windows_ != nullptr) {
+                    windows_->tick(*t);
+                } else {
+                    game_.click(*t);
+                }
             }
         }
         if (step == 0 && due.empty()) {
@@ -372,6 +381,16 @@ void ScriptHost::runLine(const std::string &line) {
         }
         out_ << w[1] << " from " << c.left << ',' << c.top << " to " << shortest(c.x2()) << ','
              << shortest(c.y2()) << (c.visible() ? " visible" : " hidden") << '\n';
+    } else if (cmd == "show") {
+        // For screens no step of the game opens: shown as the game shows one.
+        need(2);
+        if (!game_.knows(w[1])) {
+            throw Failure{"unknown screen " + w[1]};
+        }
+        game_.dispatch([&] { game_.show(w[1]); });
+        if (windows_ != nullptr) {
+            windows_->wait(0);
+        }
     } else if (cmd == "screens") {
         need(1);
         out_ << "screens:";
@@ -385,11 +404,7 @@ void ScriptHost::runLine(const std::string &line) {
         if (!parseInt(w[1], ms) || ms < 0 || ms > INT_MAX) {
             throw Failure{"wait needs milliseconds, got \"" + w[1] + "\""};
         }
-        if (windows_ != nullptr) {
-            windows_->wait(static_cast<int>(ms));
-        } else {
-            waitHeadless(static_cast<int>(ms));
-        }
+        wait(static_cast<int>(ms));
     } else if (cmd == "record") {
         need(1);
         printRecord(out_, game_.record<GrowthRecord>());

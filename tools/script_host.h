@@ -19,7 +19,11 @@ public:
     virtual ~ScriptWindows() = default;
     virtual void click(Control &control) = 0;
     virtual void choose(Screen &screen, MenuEntry &entry) = 0;
+    // Runs the event loop for ms milliseconds; timers do not tick by
+    // themselves meanwhile.
     virtual void wait(int ms) = 0;
+    // One tick of a timer, as its window would deliver it.
+    virtual void tick(Control &timer) = 0;
     // Returns an error text, empty on success.
     virtual std::string shot(Screen &screen, const std::string &file) = 0;
     // The same for an open window beside the screens (Game::openView).
@@ -57,7 +61,8 @@ private:
     // clicked).
     Screen &existing(const std::string &form, bool mustBeVisible);
     Control &target(const std::string &ref, bool forClick);
-    void waitHeadless(int ms);
+    // Advances the script's clock, ticking the timers that fall due.
+    void wait(int ms);
 
     void screenCreated(Screen &screen) override;
     void screenClosed(Screen &screen) override;

@@ -16,6 +16,8 @@
 namespace vermona::platform {
 
 QtScriptWindows::QtScriptWindows(Frontend &frontend) : frontend_(frontend) {
+    // The script's clock decides when timers tick.
+    frontend_.setTimersByHand(true);
     // Runs of the event loop end early when the game ends or a handler fails.
     frontend_.setProgramEndedHandler([this] {
         if (waiting_ != nullptr) {
@@ -32,6 +34,7 @@ QtScriptWindows::QtScriptWindows(Frontend &frontend) : frontend_(frontend) {
 QtScriptWindows::~QtScriptWindows() {
     frontend_.setProgramEndedHandler({});
     frontend_.setErrorHandler({});
+    frontend_.setTimersByHand(false);
 }
 
 void QtScriptWindows::settle() {
@@ -84,6 +87,11 @@ void QtScriptWindows::wait(int ms) {
         loop.exec();
     }
     waiting_ = nullptr;
+    settle();
+}
+
+void QtScriptWindows::tick(Control &timer) {
+    frontend_.click(timer);
     settle();
 }
 

@@ -20,6 +20,7 @@ public:
     void click(Control &control) override;
     void choose(Screen &screen, MenuEntry &entry) override;
     void wait(int ms) override;
+    void tick(Control &timer) override;
     std::string shot(Screen &screen, const std::string &file) override;
     std::string shotView(const std::string &view, const std::string &file) override;
 

@@ -35,6 +35,71 @@ bool hitGauge(Control &line, const GaugeScale &scale, Var::Int damage, Var::Int 
     return line.x2() >= scale.full;
 }
 
+float gaugeRecovery(float end, const GaugeScale &scale, Var::Int amount, Var::Int hp) {
+    if (hp <= 0) {
+        return end;
+    }
+    const float p = roundHalfEven(end);
+    const float step = static_cast<float>(Var::mulSaturated(scale.k, amount)) / static_cast<float>(hp);
+    return std::max(p - step, scale.empty);
+}
+
+void rememberMatchValues(GameState &s) {
+    const Var::Int r = s.matchRound;
+    s.matchAttack = s.heroAttack;
+    s.matchDefense = s.heroDefense;
+    s.matchEnemyAttack = s.enemyAttack.get(r);
+    s.matchEnemyDefense = s.enemyDefense.get(r);
+}
+
+bool spellActs(Game &game, Var::Int kind, Var::Int amount) {
+    Screen *battle = game.find("Form25");
+    if (battle == nullptr) {
+        return false;
+    }
+    GameState &s = game.state;
+    const Var::Int r = s.matchRound;
+    // A spell never heals the opponent or hurts the hero, whatever an edited
+    // save holds.
+    const Var::Int x = std::max<Var::Int>(amount, 0);
+    Var changed;
+    switch (kind) {
+    case 1:
+        return hitGauge(*battle->find("Line5"), kEnemyGauge, x, s.enemyStamina.get(r));
+    case 2: {
+        Control &line = *battle->find("Line3");
+        line.setEnd(gaugeRecovery(line.x2(), kHeroGauge, x, s.heroHP), line.y2());
+        break;
+    }
+    case 4:
+        s.heroAttack = s.matchAttack;
+        s.heroDefense = s.matchDefense;
+        s.enemyAttack.set(r, s.matchEnemyAttack);
+        s.enemyDefense.set(r, s.matchEnemyDefense);
+        break;
+    case 5:
+        s.heroAttack += amount;
+        break;
+    case 6:
+        changed = s.enemyAttack.get(r);
+        changed -= amount;
+        s.enemyAttack.set(r, changed);
+        break;
+    case 7:
+        s.heroDefense += amount;
+        break;
+    case 8:
+        changed = s.enemyDefense.get(r);
+        changed -= amount;
+        s.enemyDefense.set(r, changed);
+        break;
+    default:
+        // There is no poison, and speed plays no part in a battle.
+        break;
+    }
+    return false;
+}
+
 void setBattleCommandsEnabled(Game &game, bool enabled) {
     Screen *battle = game.find("Form25");
     if (battle == nullptr) {

@@ -6,16 +6,18 @@ namespace vermona {
 
 class Control;
 class Game;
+struct GameState;
 
 // The damage gauges: a red line drawn over a green bar from the bar's left
 // end; each hit lengthens it, and the side whose line reaches the bar's
 // right end has lost.
 struct GaugeScale {
-    int k;      // length per point of damage, times the defender's HP
-    float full; // the bar's right end
+    int k;       // length per point of damage, times the defender's HP
+    float full;  // the bar's right end
+    float empty; // where the red line ends before the first hit
 };
-inline constexpr GaugeScale kEnemyGauge{168, 4800};
-inline constexpr GaugeScale kHeroGauge{180, 4200};
+inline constexpr GaugeScale kEnemyGauge{168, 4800, 3135};
+inline constexpr GaugeScale kHeroGauge{180, 4200, 2415};
 
 // Ends are kept unrounded in single precision; each hit starts from the end
 // rounded to a whole number, halves to even. A defender without HP falls at
@@ -23,6 +25,17 @@ inline constexpr GaugeScale kHeroGauge{180, 4200};
 float gaugeStep(float end, const GaugeScale &scale, Var::Int damage, Var::Int hp);
 // One hit on a gauge's red line; true when the gauge is full.
 bool hitGauge(Control &line, const GaugeScale &scale, Var::Int damage, Var::Int hp);
+// Recovery moves the red line back by as much as that damage would have
+// moved it on, but never past where it started.
+float gaugeRecovery(float end, const GaugeScale &scale, Var::Int amount, Var::Int hp);
+
+// A spell of the given kind (the message kinds 1 to 10) acting on the
+// current match with its amount; true when it has won the match. Support
+// spells change the values the next exchange uses, and a dispel puts back
+// the values the match started with.
+bool spellActs(Game &game, Var::Int kind, Var::Int amount);
+// The values a dispel goes back to, taken when a match starts.
+void rememberMatchValues(GameState &s);
 
 // The battle screen's commands wait while the message window (or the spell
 // list) is open over it, so the hero cannot act twice before the opponent

@@ -108,6 +108,7 @@ public:
         Label10.setCaption(s.heroHP.text() + "/" + Var(Var::mulSaturated(10, s.stamina)).text());
         // A match lost on the opponent's turn left this at 1.
         s.enemyTurnTaken = 0;
+        rememberMatchValues(s);
     }
 
     void Command1_Click() {
@@ -133,11 +134,8 @@ public:
         }
     }
 
-    // Casting is chosen on the spell list, in builds that have one.
+    // Casting is chosen on the spell list.
     void Command2_Click() {
-        if (!game_.knows("Form7")) {
-            return;
-        }
         s.castKind = 1;
         setBattleCommandsEnabled(game_, false);
         game_.show("Form7");

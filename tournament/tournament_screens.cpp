@@ -5,6 +5,8 @@
 namespace vermona {
 
 void registerTournamentScreens(Game &game) {
+    game.registerScreen("Form7", makeSpellListScreen);
+    game.registerScreen("Form19", makeMovieScreen);
     game.registerScreen("Form20", makeNoticeScreen);
     game.registerScreen("Form21", makeEntryScreen);
     game.registerScreen("Form22", makeTableScreen);

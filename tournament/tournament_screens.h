@@ -11,6 +11,8 @@ class Game;
 // The window colour of the tournament screens that have none of their own.
 inline constexpr Rgb kFormFace = 0xF0F0F0;
 
+std::unique_ptr<Screen> makeSpellListScreen(Game &game);     // Form7
+std::unique_ptr<Screen> makeMovieScreen(Game &game);         // Form19
 std::unique_ptr<Screen> makeNoticeScreen(Game &game);        // Form20
 std::unique_ptr<Screen> makeEntryScreen(Game &game);         // Form21
 std::unique_ptr<Screen> makeTableScreen(Game &game);         // Form22
