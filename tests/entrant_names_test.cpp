@@ -1,5 +1,6 @@
 // The entrant-name file: fields, quotes and blanks, line breaks of every
 // kind, both encodings, and the fuzzing corpus.
+#include "tests/test_support.h"
 #include "tournament/entrant_names.h"
 
 #include <filesystem>
@@ -91,15 +92,9 @@ TEST(EntrantNames, TheFileIsReadUpToItsLimitAndOnlyWhenItIsARegularFile) {
 // ok-N-* must give N names, none empty; any other file (a reproducer saved
 // by the fuzzer) only has to be read without harm.
 TEST(EntrantNames, EveryCorpusFileReadsAsItsNameSays) {
-    const auto corpus = std::filesystem::path(__FILE__).parent_path().parent_path() / "fuzz" / "name_corpus";
-    ASSERT_TRUE(std::filesystem::is_directory(corpus)) << corpus;
     int files = 0;
-    for (const auto &entry : std::filesystem::directory_iterator(corpus)) {
-        const std::string name = entry.path().filename().string();
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        const Names names = parseEntrantNames(bytes.str());
+    for (const auto &[name, bytes] : test::corpusFiles("name_corpus")) {
+        const Names names = parseEntrantNames(bytes);
         ++files;
         EXPECT_LE(names.size(), 8U) << name;
         for (const std::string &n : names) {

@@ -18,31 +18,9 @@
 namespace vermona {
 namespace {
 
+using test::WorkDir;
+
 namespace fs = std::filesystem;
-
-class WorkDir {
-public:
-    WorkDir() {
-        std::string pattern = (fs::temp_directory_path() / "vermona-record-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("mkdtemp failed");
-        }
-        path_ = pattern;
-        old_ = fs::current_path();
-        fs::current_path(path_);
-    }
-    ~WorkDir() {
-        fs::current_path(old_);
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    WorkDir(const WorkDir &) = delete;
-    WorkDir &operator=(const WorkDir &) = delete;
-
-private:
-    fs::path path_;
-    fs::path old_;
-};
 
 void writeFile(const fs::path &p, const std::string &text) { std::ofstream(p, std::ios::binary) << text; }
 
@@ -255,15 +233,9 @@ TEST(GrowthRecordFile, OnlyARecordThatEndsAtTheSavesWeekIsUsed) {
 // The fuzzing seeds on every run: ok-* read and write back the same,
 // fault-* are not records, anything else must only read without harm.
 TEST(GrowthRecordFile, EveryCorpusFileReadsAsItsNameSays) {
-    const fs::path corpus = fs::path(__FILE__).parent_path().parent_path() / "fuzz" / "record_corpus";
-    ASSERT_TRUE(fs::is_directory(corpus)) << corpus;
     int files = 0;
-    for (const auto &entry : fs::directory_iterator(corpus)) {
-        const std::string name = entry.path().filename().string();
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        const std::optional<GrowthRecord> r = parseRecordCsv(text.str());
+    for (const auto &[name, text] : test::corpusFiles("record_corpus")) {
+        const std::optional<GrowthRecord> r = parseRecordCsv(text);
         if (name.starts_with("ok-")) {
             ASSERT_TRUE(r.has_value()) << name;
         } else if (name.starts_with("fault-")) {

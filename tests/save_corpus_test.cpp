@@ -3,6 +3,7 @@
 // (refused, game kept); any other file (a reproducer saved by the fuzzer)
 // only has to decode without harm.
 #include "core/save_file.h"
+#include "tests/test_support.h"
 
 #include <filesystem>
 #include <fstream>
@@ -15,15 +16,9 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(SaveCorpus, EveryFileDecodesAsItsNameSays) {
-    const fs::path corpus = fs::path(__FILE__).parent_path().parent_path() / "fuzz" / "corpus";
-    ASSERT_TRUE(fs::is_directory(corpus)) << corpus;
     int files = 0;
-    for (const auto &entry : fs::directory_iterator(corpus)) {
-        const std::string name = entry.path().filename().string();
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        LoadResult r = decodeSave(text.str());
+    for (const auto &[name, text] : test::corpusFiles("corpus")) {
+        LoadResult r = decodeSave(text);
         ++files;
         if (r.ok()) {
             // Whatever loads saves again and loads back the same.

@@ -30,34 +30,9 @@
 namespace vermona {
 namespace {
 
+using test::WorkDir;
+
 namespace fs = std::filesystem;
-
-// A fresh working directory for one test; the save file lives in the
-// working directory.
-class WorkDir {
-public:
-    WorkDir() {
-        std::string pattern = (fs::temp_directory_path() / "vermona-save-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("mkdtemp failed");
-        }
-        path_ = pattern;
-        old_ = fs::current_path();
-        fs::current_path(path_);
-    }
-    ~WorkDir() {
-        fs::current_path(old_);
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    WorkDir(const WorkDir &) = delete;
-    WorkDir &operator=(const WorkDir &) = delete;
-    [[nodiscard]] const fs::path &path() const { return path_; }
-
-private:
-    fs::path path_;
-    fs::path old_;
-};
 
 std::string readFile(const fs::path &p) {
     std::ifstream in(p, std::ios::binary);

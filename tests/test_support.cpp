@@ -2,7 +2,11 @@
 
 #include "tools/script_host.h"
 
+#include <cstdlib>
+#include <fstream>
 #include <sstream>
+#include <stdexcept>
+#include <system_error>
 
 namespace vermona::test {
 
@@ -25,6 +29,37 @@ double QueuePorts::nextFraction() {
     double r = fractions.front();
     fractions.pop_front();
     return r;
+}
+
+WorkDir::WorkDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vermona-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("mkdtemp failed");
+    }
+    path_ = pattern;
+    old_ = std::filesystem::current_path();
+    std::filesystem::current_path(path_);
+}
+
+WorkDir::~WorkDir() {
+    std::filesystem::current_path(old_);
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::vector<CorpusFile> corpusFiles(const std::string &corpus) {
+    const auto dir = std::filesystem::path(__FILE__).parent_path().parent_path() / "fuzz" / corpus;
+    if (!std::filesystem::is_directory(dir)) {
+        throw std::runtime_error("no corpus at " + dir.string());
+    }
+    std::vector<CorpusFile> files;
+    for (const auto &entry : std::filesystem::directory_iterator(dir)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        files.push_back({entry.path().filename().string(), bytes.str()});
+    }
+    return files;
 }
 
 std::string runScript(const std::string &script) {

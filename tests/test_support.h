@@ -3,6 +3,7 @@
 #include "core/game.h"
 
 #include <deque>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,29 @@ public:
     std::vector<Box> boxes;
     int reseeds = 0;
 };
+
+// A fresh working directory for one test, removed afterwards; the game keeps
+// its files in the working directory.
+class WorkDir {
+public:
+    WorkDir();
+    ~WorkDir();
+    WorkDir(const WorkDir &) = delete;
+    WorkDir &operator=(const WorkDir &) = delete;
+    [[nodiscard]] const std::filesystem::path &path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+    std::filesystem::path old_;
+};
+
+// The files of a fuzzing seed corpus (fuzz/NAME), as name and bytes, read
+// on every test run.
+struct CorpusFile {
+    std::string name;
+    std::string bytes;
+};
+std::vector<CorpusFile> corpusFiles(const std::string &corpus);
 
 // Runs a script through the script host; returns its output followed by
 // "exit N".

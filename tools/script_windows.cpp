@@ -95,18 +95,16 @@ void QtScriptWindows::tick(Control &timer) {
     settle();
 }
 
-std::string QtScriptWindows::shot(Screen &screen, const std::string &file) {
-    ScreenWindow *window = frontend_.windowFor(screen);
-    if (window == nullptr) {
-        return "no window for " + screen.id();
-    }
+namespace {
+
+// The whole window, laid out: menu bar and client area, without the frame
+// the window manager adds.
+std::string grabTo(QWidget *window, const std::string &file) {
     QCoreApplication::sendPostedEvents();
     window->ensurePolished();
     if (window->layout() != nullptr) {
         window->layout()->activate();
     }
-    // The whole window: menu bar and client area, without the frame the
-    // window manager adds.
     const QPixmap image = window->grab();
     if (image.isNull() || !image.save(QString::fromStdString(file), "PNG")) {
         return "cannot write " + file;
@@ -114,20 +112,22 @@ std::string QtScriptWindows::shot(Screen &screen, const std::string &file) {
     return {};
 }
 
+} // namespace
+
+std::string QtScriptWindows::shot(Screen &screen, const std::string &file) {
+    ScreenWindow *window = frontend_.windowFor(screen);
+    if (window == nullptr) {
+        return "no window for " + screen.id();
+    }
+    return grabTo(window, file);
+}
+
 std::string QtScriptWindows::shotView(const std::string &view, const std::string &file) {
     QWidget *window = frontend_.viewWindow(view);
     if (window == nullptr) {
         return "no window " + view;
     }
-    QCoreApplication::sendPostedEvents();
-    if (window->layout() != nullptr) {
-        window->layout()->activate();
-    }
-    const QPixmap image = window->grab();
-    if (image.isNull() || !image.save(QString::fromStdString(file), "PNG")) {
-        return "cannot write " + file;
-    }
-    return {};
+    return grabTo(window, file);
 }
 
 } // namespace vermona::platform

@@ -17,17 +17,6 @@
 namespace vermona::test {
 namespace {
 
-// The real game up to the main menu, through the real widgets.
-void newGame(Windows &w) {
-    registerAllScreens(w.game);
-    w.game.start();
-    w.click("Form1", "Command1");
-    for (int i = 0; i < 10; ++i) {
-        w.click("Form2", "Command1");
-    }
-    w.click("Form10", "Command2");
-}
-
 TEST(WindowGeometry, TitleScreenIsPlacedInPixelsFromTwips) {
     Windows w;
     registerAllScreens(w.game);

@@ -1,5 +1,7 @@
 #include "tests/frontend/frontend_support.h"
 
+#include "app/all_screens.h"
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -70,6 +72,16 @@ void Windows::click(const std::string &screen, const std::string &control, int i
 void Windows::settle() {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void newGame(Windows &w) {
+    registerAllScreens(w.game);
+    w.game.start();
+    w.click("Form1", "Command1");
+    for (int i = 0; i < 10; ++i) {
+        w.click("Form2", "Command1");
+    }
+    w.click("Form10", "Command2");
 }
 
 std::string rgbAt(const QImage &image, int x, int y) {

@@ -66,6 +66,10 @@ struct Windows {
     int errors = 0;
 };
 
+// The real game up to the main menu, through the real widgets: ten points
+// on 力, element 水.
+void newGame(Windows &w);
+
 // Colour of a pixel as #RRGGBB.
 std::string rgbAt(const QImage &image, int x, int y);
 

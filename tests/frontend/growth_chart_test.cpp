@@ -21,16 +21,6 @@
 namespace vermona::test {
 namespace {
 
-void newGame(Windows &w) {
-    registerAllScreens(w.game);
-    w.game.start();
-    w.click("Form1", "Command1");
-    for (int i = 0; i < 10; ++i) {
-        w.click("Form2", "Command1");
-    }
-    w.click("Form10", "Command2");
-}
-
 // Opens 記録 → 成長グラフ as a player would.
 QWidget *openChart(Windows &w) {
     QMenuBar *bar = w.window("Form3")->menuBar();

@@ -5,13 +5,11 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace vermona::test {
@@ -118,10 +116,7 @@ TEST(Keyboard, NewGameAndAWeekWithKeysAlone) {
 // A one-entrant tournament from the entry screen to the main menu: the bet is
 // named, the match fought and the message window moved on by keys alone.
 TEST(Keyboard, ABattleToItsEndWithKeysAlone) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString old = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    WorkDir dir;
     {
         Windows w;
         registerAllScreens(w.game);
@@ -172,7 +167,6 @@ TEST(Keyboard, ABattleToItsEndWithKeysAlone) {
         EXPECT_NE(w.window("Form3"), nullptr);
         EXPECT_EQ(w.game.state.entrants, 0);
     }
-    QDir::setCurrent(old);
 }
 
 TEST(Keyboard, ClickableLabelsTakeTheFocusAndShowIt) {
@@ -199,10 +193,7 @@ TEST(Keyboard, ClickableLabelsTakeTheFocusAndShowIt) {
 }
 
 TEST(Keyboard, CtrlSSavesOnTheMainMenu) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString old = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    WorkDir dir;
     {
         Windows w;
         registerAllScreens(w.game);
@@ -214,9 +205,8 @@ TEST(Keyboard, CtrlSSavesOnTheMainMenu) {
         press(w, Qt::Key_S, Qt::ControlModifier);
         ASSERT_FALSE(w.ports.boxes.empty());
         EXPECT_EQ(w.ports.boxes.back().prompt, "セーブを完了しました");
-        EXPECT_TRUE(QFileInfo::exists(dir.path() + "/savedate.sav"));
+        EXPECT_TRUE(std::filesystem::exists(dir.path() / "savedate.sav"));
     }
-    QDir::setCurrent(old);
 }
 
 } // namespace
