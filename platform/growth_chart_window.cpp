@@ -24,14 +24,7 @@ struct ChartModule {
 
 const ChartModule &chartModule() {
     static const ChartModule m = [] {
-        QStringList paths;
-#ifdef VERMONA_INSTALL_CHART_MODULE_REL
-        paths << QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" +
-                                 QStringLiteral(VERMONA_INSTALL_CHART_MODULE_REL));
-#endif
-#ifdef VERMONA_CHART_MODULE_BUILD
-        paths << QStringLiteral(VERMONA_CHART_MODULE_BUILD);
-#endif
+        const QStringList paths = modulePaths(VERMONA_INSTALL_CHART_MODULE_REL, VERMONA_CHART_MODULE_BUILD);
         ChartModule loaded;
         loaded.make = reinterpret_cast<MakeChart>(
             loadModuleFunction(paths, "vermonaMakeGrowthChart", "growth chart", "the chart stays empty"));

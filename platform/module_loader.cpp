@@ -1,9 +1,17 @@
 #include "platform/module_loader.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <iostream>
 
 namespace vermona::platform {
+
+QStringList modulePaths(const char *installedRelative, const char *built) {
+    return {
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" + QString::fromUtf8(installedRelative)),
+        QString::fromUtf8(built)};
+}
 
 QFunctionPointer loadModuleFunction(const QStringList &paths, const char *symbol, const char *what,
                                     const char *consequence) {

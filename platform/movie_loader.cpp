@@ -12,19 +12,6 @@ namespace {
 
 using MakeView = QWidget *(*)(QWidget *, const QString &, bool);
 
-QStringList modulePaths() {
-    QStringList paths;
-#ifdef VERMONA_INSTALL_MODULE_REL
-    // An installed game has its module in its library folder.
-    paths << QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" +
-                             QStringLiteral(VERMONA_INSTALL_MODULE_REL));
-#endif
-#ifdef VERMONA_MOVIE_MODULE_BUILD
-    paths << QStringLiteral(VERMONA_MOVIE_MODULE_BUILD);
-#endif
-    return paths;
-}
-
 struct Module {
     bool tried = false;
     MakeView make = nullptr;
@@ -40,7 +27,8 @@ Module &module() {
     if (!m.tried) {
         m.tried = true;
         m.make = reinterpret_cast<MakeView>(
-            loadModuleFunction(modulePaths(), "vermonaMakeMoviePlayer", "movie player", "movies stay empty"));
+            loadModuleFunction(modulePaths(VERMONA_INSTALL_MODULE_REL, VERMONA_MOVIE_MODULE_BUILD),
+                               "vermonaMakeMoviePlayer", "movie player", "movies stay empty"));
     }
     return m;
 }
