@@ -1,15 +1,15 @@
 #include "activities/activity_screens.h"
 
-#include "core/game.h"
+#include "data/game_screen.h"
 
 namespace vermona {
 
 void registerActivityScreens(Game &game) {
-    game.registerScreen("Form4", makeScheduleScreen);
-    game.registerScreen("Form5", makeJourneyScreen);
-    game.registerScreen("Form6", makeAttackMagicScreen);
-    game.registerScreen("Form9", makeRecoveryMagicScreen);
-    game.registerScreen("Form11", makeSupportMagicScreen);
+    game.registerScreen(ids::kSchedule, makeScheduleScreen);
+    game.registerScreen(ids::kJourney, makeJourneyScreen);
+    game.registerScreen(ids::kAttackMagic, makeAttackMagicScreen);
+    game.registerScreen(ids::kRecoveryMagic, makeRecoveryMagicScreen);
+    game.registerScreen(ids::kSupportMagic, makeSupportMagicScreen);
 }
 
 } // namespace vermona

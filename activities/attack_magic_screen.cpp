@@ -8,7 +8,7 @@ namespace {
 class AttackMagicScreen : public MagicLessonScreen {
 public:
     explicit AttackMagicScreen(Game &g)
-        : MagicLessonScreen(g, "Form6", 4680, 3195, 0xFFFF00, JourneyTime::FourWeeks) {
+        : MagicLessonScreen(g, ids::kAttackMagic, 4680, 3195, 0xFFFF00, JourneyTime::FourWeeks) {
         Label1.background = 0x00FF00;
         Label1.font.points = 18;
         Command1.background = 0xFF0000;

@@ -1,14 +1,14 @@
 #include "activities/activity_screens.h"
 #include "activities/magic_lesson.h"
-#include "core/game.h"
+#include "data/game_screen.h"
 
 namespace vermona {
 
 namespace {
 
-class JourneyScreen : public Screen {
+class JourneyScreen : public GameScreen {
 public:
-    explicit JourneyScreen(Game &g) : Screen(g, "Form5", kJourneyTitle, 4680, 3195, 0x8080FF) {
+    explicit JourneyScreen(Game &g) : GameScreen(g, ids::kJourney, kJourneyTitle, 4680, 3195, 0x8080FF) {
         Label1.background = 0x80FF80;
         Label1.font.points = 15.75;
         Label2.background = 0x00FF00;
@@ -34,17 +34,17 @@ public:
     Control &Command4 = button("Command4", "補助魔法修得へ", 2640, 2520, 1575, 495);
     Control &Command1 = button("Command1", "やめる", 240, 2040, 975, 495);
 
-    void Command1_Click() { changeTo("Form4"); }
-    void Command2_Click() { chooseFamily("Form6"); }
-    void Command3_Click() { chooseFamily("Form9"); }
-    void Command4_Click() { chooseFamily("Form11"); }
+    void Command1_Click() { changeTo(ids::kSchedule); }
+    void Command2_Click() { chooseFamily(ids::kAttackMagic); }
+    void Command3_Click() { chooseFamily(ids::kRecoveryMagic); }
+    void Command4_Click() { chooseFamily(ids::kSupportMagic); }
 
 private:
     // The fare is only checked here; the choice screen takes it.
-    void chooseFamily(const char *family) {
+    void chooseFamily(std::string_view family) {
         if (s.money < kJourneyCost) {
             game_.msgBox("お金が足りません", kOkOnly, kJourneyTitle);
-            changeTo("Form3");
+            changeTo(ids::kMainMenu);
             return;
         }
         changeTo(family);

@@ -1,15 +1,15 @@
 #include "activities/magic_lesson.h"
 
-#include "core/game.h"
+#include "data/game_screen.h"
 
 #include <limits>
 #include <utility>
 
 namespace vermona {
 
-MagicLessonScreen::MagicLessonScreen(Game &game, std::string id, int clientWidth, int clientHeight,
+MagicLessonScreen::MagicLessonScreen(Game &game, std::string_view id, int clientWidth, int clientHeight,
                                      Rgb background, JourneyTime time)
-    : Screen(game, std::move(id), kJourneyTitle, clientWidth, clientHeight, background), time_(time) {}
+    : GameScreen(game, id, kJourneyTitle, clientWidth, clientHeight, background), time_(time) {}
 
 namespace {
 constexpr int kJourneyFatigue = 40;
@@ -43,10 +43,10 @@ void MagicLessonScreen::learn(Var &level, int topLevel) {
     }
     s.money -= kJourneyCost;
     s.daysToTournament -= 4;
-    changeTo("Form3");
+    changeTo(ids::kMainMenu);
 }
 
-void MagicLessonScreen::back() { changeTo("Form5"); }
+void MagicLessonScreen::back() { changeTo(ids::kJourney); }
 
 // Each level asks for more intellect. Only the band of the current level is
 // refused: intellect never falls in play, so a school raised past a band was
@@ -82,7 +82,7 @@ void MagicLessonScreen::showNeeds(Control &button, const Var &level, int topLeve
 
 void MagicLessonScreen::refuse(const char *prompt) {
     game_.msgBox(prompt, kOkOnly, kJourneyTitle);
-    changeTo("Form3");
+    changeTo(ids::kMainMenu);
 }
 
 } // namespace vermona

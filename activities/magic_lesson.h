@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/screen.h"
+#include "data/game_screen.h"
 
 #include <string>
 
@@ -20,9 +20,9 @@ enum class JourneyTime { FourWeeks, OneMonth };
 
 // What the three choice screens of a journey share: the gates on a school's
 // level and the lesson itself. Each screen adds its own buttons.
-class MagicLessonScreen : public Screen {
+class MagicLessonScreen : public GameScreen {
 protected:
-    MagicLessonScreen(Game &game, std::string id, int clientWidth, int clientHeight, Rgb background,
+    MagicLessonScreen(Game &game, std::string_view id, int clientWidth, int clientHeight, Rgb background,
                       JourneyTime time);
 
     // A school button: refuse, or spend the money and the time and raise the

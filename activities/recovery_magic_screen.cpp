@@ -8,7 +8,7 @@ namespace {
 class RecoveryMagicScreen : public MagicLessonScreen {
 public:
     explicit RecoveryMagicScreen(Game &g)
-        : MagicLessonScreen(g, "Form9", 4725, 2520, 0xFFFF80, JourneyTime::FourWeeks) {
+        : MagicLessonScreen(g, ids::kRecoveryMagic, 4725, 2520, 0xFFFF80, JourneyTime::FourWeeks) {
         Label1.background = 0xFF8080;
         Label1.foreground = 0x0000FF;
         Label1.font.points = 18;

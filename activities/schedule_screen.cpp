@@ -1,7 +1,7 @@
 #include "activities/activity_screens.h"
 #include "activities/activity_table.h"
 #include "activities/magic_lesson.h"
-#include "core/game.h"
+#include "data/game_screen.h"
 
 namespace vermona {
 
@@ -9,9 +9,9 @@ namespace {
 
 constexpr const char *kResultTitle = "ヴェルモナ結果";
 
-class ScheduleScreen : public Screen {
+class ScheduleScreen : public GameScreen {
 public:
-    explicit ScheduleScreen(Game &g) : Screen(g, "Form4", "予定", 6990, 3780, 0x00FFFF) {
+    explicit ScheduleScreen(Game &g) : GameScreen(g, ids::kSchedule, "予定", 6990, 3780, 0x00FFFF) {
         Label1.font.points = 18;
         // One colour per row of the grid.
         for (Control *b : {&Command1, &Command4, &Command7, &Command10, &Command13}) {
@@ -79,9 +79,9 @@ public:
     void Command11_Click() { spendWeek(activities()[10]); }
 
     // The ways out let no time pass.
-    void Command12_Click() { changeTo("Form5"); }
-    void Command13_Click() { changeTo("Form12"); }
-    void Command14_Click() { changeTo("Form3"); }
+    void Command12_Click() { changeTo(ids::kJourney); }
+    void Command13_Click() { changeTo(ids::kTown); }
+    void Command14_Click() { changeTo(ids::kMainMenu); }
 
 private:
     // Every training and job: a fresh roll against fatigue decides whether the
@@ -106,7 +106,7 @@ private:
         s.week += 1;
         s.daysToTournament -= 1;
         // The menu's load folds the week, clamps fatigue and redraws the countdown.
-        changeTo("Form3");
+        changeTo(ids::kMainMenu);
     }
 };
 

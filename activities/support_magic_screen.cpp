@@ -10,7 +10,7 @@ namespace {
 class SupportMagicScreen : public MagicLessonScreen {
 public:
     explicit SupportMagicScreen(Game &g)
-        : MagicLessonScreen(g, "Form11", 5310, 3915, 0x8CC232, JourneyTime::OneMonth) {
+        : MagicLessonScreen(g, ids::kSupportMagic, 5310, 3915, 0x8CC232, JourneyTime::OneMonth) {
         Label1.background = 0xC943BB;
         Label1.font.points = 18;
         Command1.background = 0xFF0000;

@@ -1,7 +1,7 @@
 // libFuzzer target: arbitrary bytes as the text of a growth record file.
 // Besides what the sanitizers catch, a text that reads as a record must
 // write again and read back to the same record.
-#include "core/growth_record.h"
+#include "data/growth_record.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // libFuzzer target: arbitrary bytes as the text of a save file. Besides what
 // the sanitizers catch, a file that loads must save again and load back to
 // the same values, and every refusal must name a line where it has one.
-#include "core/save_file.h"
+#include "data/save_file.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,7 @@
 #include "platform/app_start.h"
 
 #include "app/all_screens.h"
+#include "data/game_screen.h"
 #include "platform/fonts.h"
 
 #include <QApplication>
@@ -66,7 +67,7 @@ GameApp::GameApp() : game_(ports_), frontend_(game_) {
 
 GameApp::~GameApp() = default;
 
-void GameApp::start() { game_.start(); }
+void GameApp::start() { game_.start(ids::kTitle); }
 
 bool GameApp::startAndWaitForFirstPaint(int timeoutMs) {
     QEventLoop loop;

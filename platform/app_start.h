@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/game.h"
 #include "platform/frontend.h"
 #include "platform/qt_ports.h"
+#include "runtime/game.h"
 
 class QApplication;
 

@@ -1,5 +1,7 @@
 #include "platform/fonts.h"
 
+#include "data/game_screen.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 #include <map>
@@ -64,7 +66,7 @@ QString installedFace(const std::string &design) {
 } // namespace
 
 QFont toQFont(const Font &font) {
-    QFont f(installedFace(font.face));
+    QFont f(installedFace(font.face.empty() ? std::string(kGothic) : font.face));
     f.setPointSizeF(font.points);
     f.setWeight(font.bold ? QFont::Bold : QFont::Normal);
     return f;

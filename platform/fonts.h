@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/screen.h"
+#include "runtime/screen.h"
 
 #include <QFont>
 

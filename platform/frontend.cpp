@@ -1,7 +1,7 @@
 #include "platform/frontend.h"
 
-#include "core/growth_record.h"
-#include "core/quit.h"
+#include "data/growth_record.h"
+#include "data/quit.h"
 #include "platform/growth_chart_window.h"
 #include "platform/screen_window.h"
 
@@ -53,7 +53,7 @@ void Frontend::viewRequested(const std::string &view) {
     }
 }
 
-void Frontend::recordChanged() {
+void Frontend::dataChanged() {
     // A closed chart window redraws when it is shown again.
     if (chart_ && chart_->isVisible()) {
         chart_->refresh();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/game.h"
+#include "runtime/game.h"
 
 #include <QPointer>
 #include <exception>
@@ -64,7 +64,7 @@ public:
     void controlChanged(Control &control) override;
     void programEnded() override;
     void viewRequested(const std::string &view) override;
-    void recordChanged() override;
+    void dataChanged() override;
 
 private:
     void route(const std::function<void()> &handler);

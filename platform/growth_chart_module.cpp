@@ -1,7 +1,7 @@
 // The growth chart, built as a module of its own and loaded by the front end
 // only when the player first opens it: the chart libraries would otherwise
 // be loaded, and paid for, at every start.
-#include "core/growth_record.h"
+#include "data/growth_record.h"
 
 #include <QCategoryAxis>
 #include <QChart>

@@ -1,9 +1,10 @@
 #include "platform/growth_chart_window.h"
 
-#include "core/game.h"
-#include "core/growth_record.h"
+#include "data/game_screen.h"
+#include "data/growth_record.h"
 #include "platform/fonts.h"
 #include "platform/module_loader.h"
+#include "runtime/game.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -67,7 +68,7 @@ GrowthChartWindow::GrowthChartWindow(Game &game) : QWidget(nullptr, Qt::Window),
 
 void GrowthChartWindow::refresh() {
     if (chart_ != nullptr) {
-        chartModule().show(chart_, game_.record<GrowthRecord>());
+        chartModule().show(chart_, game_.store<GrowthRecord>());
     }
 }
 

@@ -1,3 +1,4 @@
+#include "data/game_screen.h"
 #include "platform/app_start.h"
 #include "platform/paths.h"
 

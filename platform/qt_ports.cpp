@@ -3,8 +3,13 @@
 #include <QAbstractButton>
 #include <QIcon>
 #include <QMessageBox>
+#include <iostream>
 
 namespace vermona::platform {
+
+void QtPorts::unknownScreen(std::string_view id) {
+    std::cerr << "vermona: no screen " << id << "; the click did nothing\n";
+}
 
 int QtPorts::messageBox(const std::string &prompt, int style, const std::string &title) {
     QMessageBox box(parent_ ? parent_() : nullptr);

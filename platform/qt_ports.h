@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/clock_random.h"
-#include "core/game.h"
+#include "runtime/clock_random.h"
+#include "runtime/game.h"
 
 #include <functional>
 
@@ -18,6 +18,8 @@ public:
     int messageBox(const std::string &prompt, int style, const std::string &title) override;
     void reseedFromClock() override { random_.reseedFromClock(); }
     double nextFraction() override { return random_.nextFraction(); }
+    // The player is not stopped by a mistyped id; the button does nothing.
+    void unknownScreen(std::string_view id) override;
 
 private:
     ClockRandom random_;

@@ -1,13 +1,13 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "start/start_screens.h"
 
 namespace vermona {
 
 namespace {
 
-class ElementScreen : public Screen {
+class ElementScreen : public GameScreen {
 public:
-    explicit ElementScreen(Game &g) : Screen(g, "Form10", "主人公設定２", 6480, 1980, 0xFF00FF) {
+    explicit ElementScreen(Game &g) : GameScreen(g, ids::kElement, "主人公設定２", 6480, 1980, 0xFF00FF) {
         Label1.background = 0x00FF00;
         Label1.font.points = 14.25;
         Label1.align = Align::Center;
@@ -34,7 +34,7 @@ public:
 private:
     void choose(int element) {
         s.element = element;
-        changeTo("Form3");
+        changeTo(ids::kMainMenu);
     }
 };
 

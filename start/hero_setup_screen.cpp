@@ -1,13 +1,13 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "start/start_screens.h"
 
 namespace vermona {
 
 namespace {
 
-class HeroSetupScreen : public Screen {
+class HeroSetupScreen : public GameScreen {
 public:
-    explicit HeroSetupScreen(Game &g) : Screen(g, "Form2", "主人公設定", 6420, 4560, 0xFFFF00) {
+    explicit HeroSetupScreen(Game &g) : GameScreen(g, ids::kHeroSetup, "主人公設定", 6420, 4560, 0xFFFF00) {
         Label1.background = 0xC0C000;
         Label1.foreground = 0xFF0000;
         Label1.font = {kReisho, 12};
@@ -66,7 +66,7 @@ private:
         ability += 1;
         shown.setCaption(prefix + ability.text());
         if (s.setupPoints == 10) {
-            changeTo("Form10");
+            changeTo(ids::kElement);
         }
     }
 };

@@ -1,8 +1,9 @@
 #include "start/main_menu_screen.h"
 
-#include "core/game.h"
-#include "core/growth_record.h"
-#include "core/save_file.h"
+#include "data/game_screen.h"
+#include "data/growth_record.h"
+#include "data/save_file.h"
+#include "runtime/files.h"
 #include "start/start_screens.h"
 
 #include <cstdio>
@@ -27,9 +28,9 @@ namespace {
 // An ability as the status panel shows it: 1 or less reads "1".
 std::string atLeastOne(const Var &v) { return v <= 1 ? std::string("1") : v.text(); }
 
-class MainMenuScreen : public Screen {
+class MainMenuScreen : public GameScreen {
 public:
-    explicit MainMenuScreen(Game &g) : Screen(g, "Form3", "メニュー", 5400, 6450, 0x00FF00) {
+    explicit MainMenuScreen(Game &g) : GameScreen(g, ids::kMainMenu, "メニュー", 5400, 6450, 0x00FF00) {
         Label1.background = 0x80FF80;
         Label1.foreground = 0x0000FF;
         Label1.align = Align::Center;
@@ -158,10 +159,10 @@ public:
         noteWeek(game_, shownStatus(s));
     }
 
-    void Command1_Click() { changeTo("Form4"); }
-    void Command2_Click() { changeTo("Form15"); }
-    void Command3_Click() { changeTo("Form7"); }
-    void Command4_Click() { changeTo("Form20"); }
+    void Command1_Click() { changeTo(ids::kSchedule); }
+    void Command2_Click() { changeTo(ids::kItemList); }
+    void Command3_Click() { changeTo(ids::kSpellList); }
+    void Command4_Click() { changeTo(ids::kNotice); }
     // Stays on the menu without a tick. A value the file cannot hold or a
     // failed write is reported and the previous save is kept. The growth
     // record goes beside it; when it cannot be written, the old one is
@@ -169,13 +170,13 @@ public:
     void save_Click() {
         SaveValues values = saveValuesOf(s);
         SaveText text = encodeSave(values);
-        int error = text.ok() ? writeSaveFile(kSaveFileName, text.text) : 0;
+        int error = text.ok() ? writeFileAtomically(kSaveFileName, text.text) : 0;
         if (!text.ok() || error != 0) {
             game_.msgBox(saveFailureMessage(error), kOkOnly, "ヴェルモナ");
             return;
         }
-        game_.record<SaveRecord>().lastWritten = values;
-        if (writeRecordFile(kRecordFileName, game_.record<GrowthRecord>()) != 0) {
+        game_.store<SaveRecord>().lastWritten = values;
+        if (writeRecordFile(kRecordFileName, game_.store<GrowthRecord>()) != 0) {
             std::remove(kRecordFileName);
             game_.msgBox("セーブを完了しました\n（成長の記録は書き込めませんでした）", kOkOnly, "ヴェルモナ");
             return;

@@ -1,14 +1,14 @@
 #include "start/start_screens.h"
 
-#include "core/game.h"
+#include "data/game_screen.h"
 
 namespace vermona {
 
 void registerStartScreens(Game &game) {
-    game.registerScreen("Form1", makeTitleScreen);
-    game.registerScreen("Form2", makeHeroSetupScreen);
-    game.registerScreen("Form3", makeMainMenuScreen);
-    game.registerScreen("Form10", makeElementScreen);
+    game.registerScreen(ids::kTitle, makeTitleScreen);
+    game.registerScreen(ids::kHeroSetup, makeHeroSetupScreen);
+    game.registerScreen(ids::kMainMenu, makeMainMenuScreen);
+    game.registerScreen(ids::kElement, makeElementScreen);
 }
 
 } // namespace vermona

@@ -1,15 +1,16 @@
-#include "core/game.h"
-#include "core/growth_record.h"
-#include "core/save_file.h"
+#include "data/game_screen.h"
+#include "data/growth_record.h"
+#include "data/save_file.h"
 #include "start/start_screens.h"
 
 namespace vermona {
 
 namespace {
 
-class TitleScreen : public Screen {
+class TitleScreen : public GameScreen {
 public:
-    explicit TitleScreen(Game &g) : Screen(g, "Form1", "ヴェルモナシュミレーション", 5895, 4410, 0xFFFF00) {
+    explicit TitleScreen(Game &g)
+        : GameScreen(g, ids::kTitle, "ヴェルモナシュミレーション", 5895, 4410, 0xFFFF00) {
         Label1.background = 0x00FF00;
         Label1.foreground = 0xFFFFFF;
         Label1.font = {kMincho, 21.75};
@@ -25,7 +26,7 @@ public:
 
     void Command1_Click() {
         s.daysToTournament = game_.roll(15, 15);
-        changeTo("Form2");
+        changeTo(ids::kHeroSetup);
     }
 
     // Everything is decoded into a temporary first, so a file that cannot be
@@ -41,12 +42,12 @@ public:
             return;
         }
         assignSaveValues(s, loaded.values);
-        game_.record<SaveRecord>().lastWritten = loaded.values;
+        game_.store<SaveRecord>().lastWritten = loaded.values;
         // The record is a bonus: without a usable one the load goes on and
         // the record starts at the loaded week.
         replaceRecord(game_, loadRecordFile(kRecordFileName, currentDate(s)).value_or(GrowthRecord{}));
         game_.msgBox("ロード終了", kOkOnly, "ヴェルモナ");
-        changeTo("Form3");
+        changeTo(ids::kMainMenu);
     }
 };
 

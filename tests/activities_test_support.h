@@ -3,7 +3,7 @@
 // A game with every screen, started on a chosen screen over a prepared state,
 // for the rules of the weekly activities and the journeys.
 #include "app/all_screens.h"
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "tests/test_support.h"
 
 #include <gtest/gtest.h>
@@ -41,10 +41,10 @@ inline std::map<std::string, std::string> activityVars(GameState s) {
 
 // Stands in for the menu: keeps the state it was shown with, before any
 // weekly tick could fold the week or clamp fatigue.
-class MenuProbe : public Screen {
+class MenuProbe : public GameScreen {
 public:
     MenuProbe(Game &g, std::optional<GameState> *arrival)
-        : Screen(g, "Form3", "probe", 100, 100, 0), arrival_(arrival) {}
+        : GameScreen(g, "Form3", "probe", 100, 100, 0), arrival_(arrival) {}
     void Form_Load() override { *arrival_ = s; }
 
 private:
@@ -54,11 +54,11 @@ private:
 struct ActivityTest : ::testing::Test {
     RecordingPorts ports;
     Game game{ports};
-    GameState &s = game.state;
+    GameState &s = stateOf(game);
     std::optional<GameState> atMenu; // set when the probe menu is shown
 
     void SetUp() override {
-        ports.state = &game.state;
+        ports.state = &stateOf(game);
         registerAllScreens(game);
         prepareHero();
     }

@@ -1,9 +1,9 @@
 // The growth record: what the menu adds to it week by week, its file beside
 // the save, and loads that go on whatever that file holds.
 #include "app/all_screens.h"
-#include "core/game.h"
-#include "core/growth_record.h"
-#include "core/save_file.h"
+#include "data/game_screen.h"
+#include "data/growth_record.h"
+#include "data/save_file.h"
 #include "tests/test_support.h"
 #include "tools/script_host.h"
 
@@ -40,15 +40,15 @@ GrowthPoint point(WeekDate d, Var::Int attack, Var::Int fatigue = 0) {
 struct GameWithScreens : ::testing::Test {
     test::QueuePorts ports;
     Game game{ports};
-    GameState &s = game.state;
-    const GrowthRecord &record = game.record<GrowthRecord>();
+    GameState &s = stateOf(game);
+    const GrowthRecord &record = game.store<GrowthRecord>();
 
     void SetUp() override { registerAllScreens(game); }
     void click(const char *screen, const char *control) { game.click(*game.find(screen)->find(control)); }
     void choose(const char *screen, const char *entry) { game.choose(*game.find(screen)->findMenu(entry)); }
     std::string label(const char *name) { return game.find("Form3")->find(name)->caption(); }
     void newGame() {
-        game.start();
+        game.start(ids::kTitle);
         click("Form1", "Command1");
         for (int i = 0; i < 10; ++i) {
             click("Form2", "Command1");
@@ -113,7 +113,7 @@ TEST_F(GrowthRecordMenu, WeeksAppendReturnsUpdateAndTheCalendarFolds) {
 TEST(GrowthRecordBook, SameWeekUpdatesAndAnEarlierDateDropsWhatCameLater) {
     test::QueuePorts ports;
     Game game(ports);
-    const GrowthRecord &r = game.record<GrowthRecord>();
+    const GrowthRecord &r = game.store<GrowthRecord>();
     noteWeek(game, point({1, 1, 1}, 5));
     noteWeek(game, point({1, 1, 2}, 6));
     noteWeek(game, point({1, 1, 2}, 7));
@@ -134,7 +134,7 @@ TEST(GrowthRecordBook, ObserversHearOfEveryChangeAndOfViewRequests) {
     struct Listener : ScreenObserver {
         int changes = 0;
         std::vector<std::string> views;
-        void recordChanged() override { ++changes; }
+        void dataChanged() override { ++changes; }
         void viewRequested(const std::string &view) override { views.push_back(view); }
     } listener;
     test::QueuePorts ports;
@@ -145,7 +145,7 @@ TEST(GrowthRecordBook, ObserversHearOfEveryChangeAndOfViewRequests) {
     noteTournament(game, {{1, 1, 1}, 0, 1, 1});
     replaceRecord(game, {});
     EXPECT_EQ(listener.changes, 3);
-    game.start();
+    game.start(ids::kTitle);
     game.click(*game.find("Form1")->find("Command1"));
     for (int i = 0; i < 10; ++i) {
         game.click(*game.find("Form2")->find("Command1"));
@@ -256,7 +256,7 @@ GrowthRecord savedGame() {
     test::QueuePorts p;
     Game g(p);
     registerAllScreens(g);
-    g.start();
+    g.start(ids::kTitle);
     g.click(*g.find("Form1")->find("Command1"));
     for (int i = 0; i < 10; ++i) {
         g.click(*g.find("Form2")->find("Command1"));
@@ -266,10 +266,10 @@ GrowthRecord savedGame() {
         g.click(*g.find("Form3")->find("Command1"));
         g.click(*g.find("Form4")->find("Command3"));
     }
-    noteTournament(g, {currentDate(g.state), 1, 2, 3});
+    noteTournament(g, {currentDate(stateOf(g)), 1, 2, 3});
     g.choose(*g.find("Form3")->findMenu("save"));
     EXPECT_EQ(p.boxes.back().prompt, "セーブを完了しました");
-    return g.record<GrowthRecord>();
+    return g.store<GrowthRecord>();
 }
 
 // A fresh program that loads the save; what the load left, record aside.
@@ -277,7 +277,7 @@ struct Loaded : GameWithScreens {
     void TestBody() override {}
     std::pair<std::map<std::string, std::string>, std::vector<std::string>> load() {
         SetUp();
-        game.start();
+        game.start(ids::kTitle);
         choose("Form1", "help");
         std::map<std::string, std::string> vars;
         for (const char *name :

@@ -1,7 +1,7 @@
 // The save file's encoding on its own: exact round trips over the whole
 // range, the text form with the signed offsets, the wholeness check of
 // edited lines and every other way a file is refused.
-#include "core/save_file.h"
+#include "data/save_file.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

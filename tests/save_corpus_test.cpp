@@ -2,7 +2,7 @@
 // A name says what to expect: ok-*, notwhole-NN-* (edited line NN), fault-*
 // (refused, game kept); any other file (a reproducer saved by the fuzzer)
 // only has to decode without harm.
-#include "core/save_file.h"
+#include "data/save_file.h"
 #include "tests/test_support.h"
 
 #include <filesystem>

@@ -3,10 +3,11 @@
 // the quit question, and writes that fail for real (full disk, file-size
 // limit, read-only directory) without harming the previous save.
 #include "app/all_screens.h"
-#include "core/game.h"
-#include "core/growth_record.h"
-#include "core/quit.h"
-#include "core/save_file.h"
+#include "data/game_screen.h"
+#include "data/growth_record.h"
+#include "data/quit.h"
+#include "data/save_file.h"
+#include "runtime/files.h"
 #include "tests/test_support.h"
 
 #include <algorithm>
@@ -112,7 +113,7 @@ struct SaveGameTest : ::testing::Test {
 
     void SetUp() override {
         registerAllScreens(game);
-        game.start();
+        game.start(ids::kTitle);
     }
     void newGame() {
         game.click(*game.find("Form1")->find("Command1"));
@@ -126,9 +127,9 @@ struct SaveGameTest : ::testing::Test {
 
 TEST_F(SaveGameTest, SaveWritesTheEncodedStateStaysOnTheMenuAndRepeatsExactly) {
     newGame();
-    game.state.money = 12345;
-    game.state.fatigue = -3;
-    game.state.herbs = 4;
+    stateOf(game).money = 12345;
+    stateOf(game).fatigue = -3;
+    stateOf(game).herbs = 4;
     int reseeds = ports.reseeds;
     game.choose(menu(game, "Form3", "save"));
     EXPECT_EQ(lastBox().prompt, "セーブを完了しました");
@@ -138,7 +139,7 @@ TEST_F(SaveGameTest, SaveWritesTheEncodedStateStaysOnTheMenuAndRepeatsExactly) {
     ASSERT_NE(game.find("Form3"), nullptr);
     EXPECT_TRUE(game.find("Form3")->visible());
     const std::string first = readFile(kSaveFileName);
-    EXPECT_EQ(first, encodeSave(saveValuesOf(game.state)).text);
+    EXPECT_EQ(first, encodeSave(saveValuesOf(stateOf(game))).text);
     // The growth record beside the save, and no temporary left behind.
     EXPECT_EQ(listing(dir.path()), std::string(kRecordFileName) + " " + kSaveFileName);
     game.choose(menu(game, "Form3", "save"));
@@ -165,7 +166,7 @@ TEST_F(SaveGameTest, LoadRestoresTheSavedGameAndTicksOnIt) {
     EXPECT_EQ(lastBox().title, "ヴェルモナ");
     EXPECT_EQ(game.find("Form1"), nullptr);
     ASSERT_NE(game.find("Form3"), nullptr);
-    const GameState &s = game.state;
+    const GameState &s = stateOf(game);
     EXPECT_EQ(s.strength, 11);
     EXPECT_EQ(s.money, 777);
     EXPECT_EQ(s.fatigue, 0);
@@ -193,7 +194,7 @@ TEST_F(SaveGameTest, EditedLineEndsTheProgramWithItsTitle) {
         test::QueuePorts p;
         Game g{p};
         registerAllScreens(g);
-        g.start();
+        g.start(ids::kTitle);
         g.choose(menu(g, "Form1", "help"));
         ASSERT_EQ(p.boxes.size(), 1U);
         EXPECT_EQ(p.boxes[0].prompt, "データの変更はしないようにして下さい！");
@@ -204,8 +205,8 @@ TEST_F(SaveGameTest, EditedLineEndsTheProgramWithItsTitle) {
 }
 
 TEST_F(SaveGameTest, UnreadableFilesAreRefusedAndTheGameIsUntouched) {
-    game.state.strength = 42; // anything: must survive the refused loads
-    game.state.answer.clear();
+    stateOf(game).strength = 42; // anything: must survive the refused loads
+    stateOf(game).answer.clear();
     auto good = encodeSave(SaveValues{}).text;
     struct Case {
         std::function<void()> prepare;
@@ -238,30 +239,30 @@ TEST_F(SaveGameTest, UnreadableFilesAreRefusedAndTheGameIsUntouched) {
         EXPECT_FALSE(game.ended());
         ASSERT_NE(game.find("Form1"), nullptr);
         EXPECT_TRUE(game.find("Form1")->visible());
-        EXPECT_EQ(game.state.strength, 42);
-        EXPECT_TRUE(game.state.answer.empty());
-        EXPECT_TRUE(game.state.year.empty());
+        EXPECT_EQ(stateOf(game).strength, 42);
+        EXPECT_TRUE(stateOf(game).answer.empty());
+        EXPECT_TRUE(stateOf(game).year.empty());
     }
     // The player can still try again with a good file, or start anew.
     fs::remove_all(kSaveFileName);
     writeFile(kSaveFileName, good);
     game.choose(menu(game, "Form1", "help"));
     EXPECT_EQ(lastBox().prompt, "ロード終了");
-    EXPECT_EQ(game.state.strength, 0);
+    EXPECT_EQ(stateOf(game).strength, 0);
 }
 
 TEST_F(SaveGameTest, NewGameStillStartsAfterARefusedLoad) {
     game.choose(menu(game, "Form1", "help"));
     newGame();
     ASSERT_NE(game.find("Form3"), nullptr);
-    EXPECT_EQ(game.state.strength, 11);
+    EXPECT_EQ(stateOf(game).strength, 11);
 }
 
 TEST_F(SaveGameTest, ValueBeyondTheSavedRangeIsRefusedAndTheOldSaveKept) {
     newGame();
     game.choose(menu(game, "Form3", "save"));
     const std::string old = readFile(kSaveFileName);
-    game.state.money = kSaveMax + 1;
+    stateOf(game).money = kSaveMax + 1;
     game.choose(menu(game, "Form3", "save"));
     EXPECT_EQ(lastBox().title, "ヴェルモナ");
     EXPECT_EQ(lastBox().prompt.rfind("セーブできませんでした。\n", 0), 0U);
@@ -289,15 +290,15 @@ TEST_F(SaveGameTest, QuitAsksOnlyWhenProgressIsUnsaved) {
     // Saved: no question until a saved value changes.
     game.choose(menu(game, "Form3", "save"));
     std::size_t boxes = ports.boxes.size();
-    game.state.weekRoll = 99; // not saved, so no progress lost
+    stateOf(game).weekRoll = 99; // not saved, so no progress lost
     EXPECT_TRUE(confirmQuit(game));
     EXPECT_EQ(ports.boxes.size(), boxes);
-    game.state.money += 10;
+    stateOf(game).money += 10;
     ports.answers = {kYes};
     EXPECT_TRUE(confirmQuit(game));
     EXPECT_EQ(ports.boxes.size(), boxes + 1);
     // A failed save does not count as saved.
-    game.state.money = kSaveMax + 1;
+    stateOf(game).money = kSaveMax + 1;
     game.choose(menu(game, "Form3", "save"));
     ports.answers = {kNo};
     EXPECT_FALSE(confirmQuit(game));
@@ -320,14 +321,14 @@ TEST_F(SaveGameTest, QuitRightAfterALoadDoesNotAsk) {
 
 TEST(SaveFileWrite, ReplacesTheFileAndCleansUpAfterAFailedRename) {
     WorkDir dir;
-    ASSERT_EQ(writeSaveFile(kSaveFileName, "old\n"), 0);
-    ASSERT_EQ(writeSaveFile(kSaveFileName, "new\n"), 0);
+    ASSERT_EQ(writeFileAtomically(kSaveFileName, "old\n"), 0);
+    ASSERT_EQ(writeFileAtomically(kSaveFileName, "new\n"), 0);
     EXPECT_EQ(readFile(kSaveFileName), "new\n");
     EXPECT_EQ(listing(dir.path()), kSaveFileName);
     // A directory in the way: the rename fails and the temporary goes.
     fs::remove(kSaveFileName);
     fs::create_directories(fs::path(kSaveFileName) / "x");
-    EXPECT_NE(writeSaveFile(kSaveFileName, "new\n"), 0);
+    EXPECT_NE(writeFileAtomically(kSaveFileName, "new\n"), 0);
     EXPECT_EQ(listing(dir.path()), kSaveFileName);
 }
 
@@ -355,7 +356,7 @@ TEST(SaveFileWrite, LeftoversOfDeadWritersGoOnTheNextSaveAndLoad) {
         std::ofstream(liveTmp) << "busy";
     };
     leave();
-    ASSERT_EQ(writeSaveFile(base, "new\n"), 0);
+    ASSERT_EQ(writeFileAtomically(base, "new\n"), 0);
     EXPECT_FALSE(fs::exists(deadTmp));
     EXPECT_TRUE(fs::exists(liveTmp));
     for (const auto &name : others) {
@@ -373,7 +374,7 @@ TEST(SaveFileWrite, LeftoversOfDeadWritersGoOnTheNextSaveAndLoad) {
 TEST(SaveFileWrite, FileSizeLimitKeepsTheOldSave) {
     WorkDir dir;
     const std::string old = encodeSave(SaveValues{}).text;
-    ASSERT_EQ(writeSaveFile(kSaveFileName, old), 0);
+    ASSERT_EQ(writeFileAtomically(kSaveFileName, old), 0);
     std::string report = inChild([] {
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit{64, 64};
@@ -391,7 +392,7 @@ TEST(SaveFileWrite, FileSizeLimitKeepsTheOldSave) {
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit{16, 16};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        return std::to_string(writeSaveFile(kSaveFileName, std::string(100, '1')));
+        return std::to_string(writeFileAtomically(kSaveFileName, std::string(100, '1')));
     });
     EXPECT_EQ(report, std::to_string(EFBIG));
     EXPECT_EQ(readFile(kSaveFileName), old);
@@ -434,11 +435,11 @@ TEST(SaveFileWrite, FullDiskKeepsTheOldSave) {
         }
         fs::current_path(disk);
         const std::string old = encodeSave(SaveValues{}).text;
-        if (int err = writeSaveFile(kSaveFileName, old); err != 0) {
+        if (int err = writeFileAtomically(kSaveFileName, old); err != 0) {
             return "first save failed: " + std::to_string(err);
         }
         std::string out = test::runScript(test::newGameScript() + "menu Form3.save\nscreens\n");
-        out += "errno " + std::to_string(writeSaveFile(kSaveFileName, old)) + "\n";
+        out += "errno " + std::to_string(writeFileAtomically(kSaveFileName, old)) + "\n";
         out += readFile(kSaveFileName) == old ? "old intact\n" : "old changed\n";
         out += "files " + listing(".") + "\n";
         return out;
@@ -466,7 +467,7 @@ TEST(SaveFileWrite, ReadOnlyDirectoryKeepsTheOldSave) {
         }
         const std::string old = encodeSave(SaveValues{}).text;
         fs::current_path(ro);
-        if (int err = writeSaveFile(kSaveFileName, old); err != 0) {
+        if (int err = writeFileAtomically(kSaveFileName, old); err != 0) {
             return "first save failed: " + std::to_string(err);
         }
         if (::mount(nullptr, ro.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) {

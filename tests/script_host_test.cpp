@@ -1,5 +1,5 @@
 // The script host's language: what it prints and where it stops.
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "tests/test_support.h"
 #include "tools/script_host.h"
 

@@ -1,7 +1,7 @@
 // Random play: thousands of clicks on whatever the visible screen offers,
 // checking after each that the game is still in one piece.
 #include "app/all_screens.h"
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "tests/test_support.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ TEST(SoakTest, RandomClicksKeepTheGameConsistent) {
         RandomPorts ports(seed);
         Game game(ports);
         registerAllScreens(game);
-        game.start();
+        game.start(ids::kTitle);
         std::mt19937_64 pick(seed * 7919);
         int menuVisits = 0;
         int step = 0;
@@ -61,11 +61,11 @@ TEST(SoakTest, RandomClicksKeepTheGameConsistent) {
             }
             ASSERT_FALSE(clickable.empty()) << visible[0]->id();
             game.click(*clickable[pick() % clickable.size()]);
-            ASSERT_LE(game.state.matchRound, 8) << "seed " << seed << " step " << step;
+            ASSERT_LE(stateOf(game).matchRound, 8) << "seed " << seed << " step " << step;
 
             if (Screen *menu = game.find("Form3"); menu != nullptr && menu->visible()) {
                 ++menuVisits;
-                const GameState &s = game.state;
+                const GameState &s = stateOf(game);
                 ASSERT_GE(s.week, 1);
                 ASSERT_LE(s.week, 4);
                 ASSERT_GE(s.month, 1);

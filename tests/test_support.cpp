@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <stdexcept>
 #include <system_error>
@@ -20,6 +21,13 @@ int QueuePorts::messageBox(const std::string &prompt, int style, const std::stri
         answers.pop_front();
     }
     return code;
+}
+
+void QueuePorts::unknownScreen(std::string_view id) {
+    unknownScreens.emplace_back(id);
+    if (!expectUnknownScreens) {
+        ADD_FAILURE() << "a handler asked for " << id << ", which no screen registered";
+    }
 }
 
 double QueuePorts::nextFraction() {

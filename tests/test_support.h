@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/game.h"
+#include "data/game_screen.h"
 
 #include <deque>
 #include <filesystem>
@@ -21,10 +21,14 @@ public:
     int messageBox(const std::string &prompt, int style, const std::string &title) override;
     void reseedFromClock() override { ++reseeds; }
     double nextFraction() override;
+    // Fails the test, unless it expects them: a mistyped id is a dead button.
+    void unknownScreen(std::string_view id) override;
 
     std::deque<int> answers;      // for Yes/No boxes; OK boxes answer kOk
     std::deque<double> fractions; // 0.5 once empty
     std::vector<Box> boxes;
+    std::vector<std::string> unknownScreens;
+    bool expectUnknownScreens = false;
     int reseeds = 0;
 };
 

@@ -9,9 +9,9 @@ struct EntryTest : test::TournamentTest {};
 
 // Stands in for the item list in bet mode: hands "薬草" to the entry screen
 // and ends bet mode, as the item list does.
-class BetItemList : public Screen {
+class BetItemList : public GameScreen {
 public:
-    explicit BetItemList(Game &g) : Screen(g, "Form15", "アイテム一覧", 100, 100, 0) {
+    explicit BetItemList(Game &g) : GameScreen(g, "Form15", "アイテム一覧", 100, 100, 0) {
         Label8.onClick = [this] {
             if (s.itemListFromEntry != 1) {
                 return;

@@ -1,7 +1,7 @@
 // Results: the computer matches form a complete round robin for every field,
 // each round's marks go into the table, and the last round ends the
 // tournament on the main menu.
-#include "core/growth_record.h"
+#include "data/growth_record.h"
 #include "tests/tournament_test_support.h"
 
 #include <map>
@@ -101,7 +101,7 @@ TEST_F(ResultTest, EveryFieldEndsWithACompleteTable) {
             EXPECT_EQ(keeper.at(0, b), "○");
         }
         // The growth record has the tournament as the table ended it.
-        const auto &held = game.record<GrowthRecord>().tournaments;
+        const auto &held = game.store<GrowthRecord>().tournaments;
         ASSERT_EQ(held.size(), static_cast<std::size_t>(n));
         EXPECT_EQ(held.back(), (TournamentResult{currentDate(s), n, 0, n}));
     }

@@ -4,7 +4,7 @@
 // tournament: entering with a prepared field, playing its matches, reading
 // the cross table.
 #include "app/all_screens.h"
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "tests/test_support.h"
 #include "tournament/round_robin.h"
 
@@ -26,7 +26,7 @@ inline double typeFraction(int t) { return (t - 1) / 8.0; }
 struct TournamentTest : ::testing::Test {
     QueuePorts ports;
     Game game{ports};
-    GameState &s = game.state;
+    GameState &s = stateOf(game);
     std::filesystem::path home;
     std::filesystem::path dir;
 

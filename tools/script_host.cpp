@@ -1,7 +1,8 @@
 #include "tools/script_host.h"
 
 #include "app/all_screens.h"
-#include "core/growth_record.h"
+#include "data/game_screen.h"
+#include "data/growth_record.h"
 
 #include <algorithm>
 #include <charconv>
@@ -140,6 +141,10 @@ int ScriptHost::messageBox(const std::string &prompt, int style, const std::stri
     }
     out_ << "box " << quoted(title) << ' ' << quoted(prompt) << ' ' << style << " -> " << code << '\n';
     return code;
+}
+
+void ScriptHost::unknownScreen(std::string_view id) {
+    throw Failure{"a handler asked for " + std::string(id) + ", which no screen registered"};
 }
 
 double ScriptHost::nextFraction() {
@@ -323,8 +328,8 @@ void ScriptHost::runLine(const std::string &line) {
         if (!splitIndex(w[1], name, index)) {
             throw Failure{"bad variable name \"" + w[1] + "\""};
         }
-        Var *number = game_.state.number(name, index);
-        TextVar *text = number == nullptr ? game_.state.text(name, index) : nullptr;
+        Var *number = stateOf(game_).number(name, index);
+        TextVar *text = number == nullptr ? stateOf(game_).text(name, index) : nullptr;
         if (number == nullptr && text == nullptr) {
             throw Failure{"unknown variable " + w[1]};
         }
@@ -407,7 +412,7 @@ void ScriptHost::runLine(const std::string &line) {
         wait(static_cast<int>(ms));
     } else if (cmd == "record") {
         need(1);
-        printRecord(out_, game_.record<GrowthRecord>());
+        printRecord(out_, game_.store<GrowthRecord>());
     } else if (cmd == "shot") {
         need(3);
         if (windows_ == nullptr) {
@@ -427,7 +432,7 @@ void ScriptHost::runLine(const std::string &line) {
 int ScriptHost::run(std::istream &script) {
     int lineNo = 0;
     try {
-        game_.start();
+        game_.start(ids::kTitle);
         if (game_.ended()) {
             out_ << "end\n";
             return 0;

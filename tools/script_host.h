@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/clock_random.h"
-#include "core/game.h"
+#include "runtime/clock_random.h"
+#include "runtime/game.h"
 
 #include <deque>
 #include <iosfwd>
@@ -50,6 +50,8 @@ public:
     int messageBox(const std::string &prompt, int style, const std::string &title) override;
     void reseedFromClock() override {}
     double nextFraction() override;
+    // A mistyped id fails the script.
+    void unknownScreen(std::string_view id) override;
 
 private:
     struct Failure {

@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "tournament/battle_rules.h"
 #include "tournament/tournament_screens.h"
 
@@ -29,9 +29,9 @@ constexpr std::array<CastMessage, 10> kCastMessages{{
 
 // The message window over the battle: the hero's action, then the
 // opponent's answer, each moved on by a click on the message.
-class BattleMessageScreen : public Screen {
+class BattleMessageScreen : public GameScreen {
 public:
-    explicit BattleMessageScreen(Game &g) : Screen(g, "Form26", "", 5250, 1320, 0x000000) {
+    explicit BattleMessageScreen(Game &g) : GameScreen(g, ids::kBattleMessage, "", 5250, 1320, 0x000000) {
         setBorderless();
         placeOnDesktop(3225, 5910);
         Label1.foreground = 0xFFFFFF;
@@ -54,11 +54,11 @@ public:
     }
 
     void Label1_Click() {
-        Screen *battle = game_.find("Form25");
+        Screen *battle = game_.find(ids::kBattle);
         if (s.enemyTurnTaken != 0 || battle == nullptr) {
             s.enemyTurnTaken = 0;
             setBattleCommandsEnabled(game_, true);
-            game_.close("Form26");
+            game_.close(ids::kBattleMessage);
             return;
         }
         Var e = s.enemyAttack.get(s.matchRound);
@@ -74,11 +74,11 @@ public:
         s.enemyTurnTaken = 1;
         if (down) {
             line.setEnd(kHeroGauge.full, line.y2());
-            game_.show("Form27");
-            game_.control("Form27", "Label1").setCaption("敗北");
-            game_.control("Form27", "Label2").setCaption("残念！次は勝とう");
-            game_.close("Form26");
-            game_.close("Form25");
+            game_.show(ids::kResult);
+            game_.control(ids::kResult, "Label1").setCaption("敗北");
+            game_.control(ids::kResult, "Label2").setCaption("残念！次は勝とう");
+            game_.close(ids::kBattleMessage);
+            game_.close(ids::kBattle);
         }
     }
 };

@@ -1,6 +1,6 @@
 #include "tournament/battle_rules.h"
 
-#include "core/game.h"
+#include "data/game_screen.h"
 
 #include <algorithm>
 #include <cmath>
@@ -53,11 +53,11 @@ void rememberMatchValues(GameState &s) {
 }
 
 bool spellActs(Game &game, Var::Int kind, Var::Int amount) {
-    Screen *battle = game.find("Form25");
+    Screen *battle = game.find(ids::kBattle);
     if (battle == nullptr) {
         return false;
     }
-    GameState &s = game.state;
+    GameState &s = stateOf(game);
     const Var::Int r = s.matchRound;
     // A spell never heals the opponent or hurts the hero, whatever an edited
     // save holds.
@@ -101,7 +101,7 @@ bool spellActs(Game &game, Var::Int kind, Var::Int amount) {
 }
 
 void setBattleCommandsEnabled(Game &game, bool enabled) {
-    Screen *battle = game.find("Form25");
+    Screen *battle = game.find(ids::kBattle);
     if (battle == nullptr) {
         return;
     }

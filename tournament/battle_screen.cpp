@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "tournament/battle_rules.h"
 #include "tournament/tournament_screens.h"
 
@@ -18,9 +18,9 @@ void place(Control &c, int left, int top, int width, int height) {
     c.height = height;
 }
 
-class BattleScreen : public Screen {
+class BattleScreen : public GameScreen {
 public:
-    explicit BattleScreen(Game &g) : Screen(g, "Form25", "戦闘", 7350, 5415, kFormFace) {
+    explicit BattleScreen(Game &g) : GameScreen(g, ids::kBattle, "戦闘", 7350, 5415, kFormFace) {
         // The picture's top lies above the window's edge, and the video area
         // covers most of it.
         place(Picture1, 360, -1560, 6255, 4215);
@@ -112,25 +112,25 @@ public:
     }
 
     void Command1_Click() {
-        game_.show("Form26");
+        game_.show(ids::kBattleMessage);
         setBattleCommandsEnabled(game_, false);
         const Var::Int r = s.matchRound;
         Var diff = s.heroAttack;
         diff -= s.enemyDefense.get(r);
         Var::Int d = diff;
         if (d > 0) {
-            game_.control("Form26", "Label1")
+            game_.control(ids::kBattleMessage, "Label1")
                 .setCaption("主人公の攻撃！敵に" + std::to_string(d) + "のダメージ▼");
         } else {
-            game_.control("Form26", "Label1").setCaption("主人公の攻撃！敵に1のダメージ▼");
+            game_.control(ids::kBattleMessage, "Label1").setCaption("主人公の攻撃！敵に1のダメージ▼");
             d = 1;
         }
         if (hitGauge(Line5, kEnemyGauge, d, s.enemyStamina.get(r))) {
             // Won: the opponent takes no turn, and the message goes with
             // the battle.
-            game_.show("Form27");
-            game_.close("Form26");
-            game_.close("Form25");
+            game_.show(ids::kResult);
+            game_.close(ids::kBattleMessage);
+            game_.close(ids::kBattle);
         }
     }
 
@@ -138,7 +138,7 @@ public:
     void Command2_Click() {
         s.castKind = 1;
         setBattleCommandsEnabled(game_, false);
-        game_.show("Form7");
+        game_.show(ids::kSpellList);
     }
 };
 

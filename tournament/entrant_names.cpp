@@ -1,11 +1,9 @@
 #include "tournament/entrant_names.h"
 
+#include "runtime/files.h"
+
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <iconv.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vermona {
 
@@ -177,31 +175,10 @@ std::vector<std::string> parseEntrantNames(std::string_view b) {
 }
 
 std::optional<std::vector<std::string>> readEntrantNameFile(const std::string &path) {
-    // Non-blocking so that a pipe in its place cannot hang the game; only a
-    // regular file is read.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
     std::string bytes;
-    char buf[4096];
-    while (bytes.size() < kNameFileReadLimit) {
-        const std::size_t want = std::min(sizeof buf, kNameFileReadLimit - bytes.size());
-        const ssize_t n = ::read(fd, buf, want);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        bytes.append(buf, static_cast<std::size_t>(n));
+    if (readWholeFile(path, kNameFileReadLimit, bytes, Overflow::KeepHead) != ReadFault::None) {
+        return std::nullopt;
     }
-    ::close(fd);
     return parseEntrantNames(bytes);
 }
 

@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "tournament/tournament_screens.h"
 
 namespace vermona {
@@ -8,9 +8,9 @@ namespace {
 // The caption of Label5 while no bet item has been named.
 constexpr const char *kNoItem = "アイテム一覧";
 
-class EntryScreen : public Screen {
+class EntryScreen : public GameScreen {
 public:
-    explicit EntryScreen(Game &g) : Screen(g, "Form21", "大会参加", 4680, 3195, kFormFace) {
+    explicit EntryScreen(Game &g) : GameScreen(g, ids::kEntry, "大会参加", 4680, 3195, kFormFace) {
         for (Control *c : {&Label1, &Label3, &Label2}) {
             c->background = 0xFFFF00;
             c->font.points = 12;
@@ -39,19 +39,19 @@ public:
     // the flag, so only this one choice leads back here.
     void Label5_Click() {
         s.itemListFromEntry = 1;
-        changeTo("Form15");
+        changeTo(ids::kItemList);
     }
 
     // Back to the menu; the tournament day stays, so the notice can be
     // opened again.
-    void Command1_Click() { changeTo("Form3"); }
+    void Command1_Click() { changeTo(ids::kMainMenu); }
 
     void Command2_Click() {
         if (Label5.caption() == kNoItem) {
             game_.msgBox("アイテムを選んで下さい", kOkOnly, "大会受付");
             return;
         }
-        changeTo("Form22");
+        changeTo(ids::kTable);
     }
 };
 

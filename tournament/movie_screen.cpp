@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "tournament/tournament_screens.h"
 
 namespace vermona {
@@ -7,9 +7,9 @@ namespace {
 
 // A short film between screens: the attack video, then the main menu after
 // three seconds whether or not it has finished.
-class MovieScreen : public Screen {
+class MovieScreen : public GameScreen {
 public:
-    explicit MovieScreen(Game &g) : Screen(g, "Form19", "ムービー", 6420, 2625, 0x000000) {
+    explicit MovieScreen(Game &g) : GameScreen(g, ids::kMovie, "ムービー", 6420, 2625, 0x000000) {
         ActiveMovie1.left = 120;
         ActiveMovie1.top = 120;
         ActiveMovie1.width = 6180;
@@ -24,7 +24,7 @@ public:
     Control &Timer1 = add(ControlKind::Timer, "Timer1");
 
     // Closing stops the timer, so the hand-over happens once.
-    void Timer1_Timer() { changeTo("Form3"); }
+    void Timer1_Timer() { changeTo(ids::kMainMenu); }
 };
 
 } // namespace

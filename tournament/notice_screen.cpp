@@ -1,13 +1,13 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "tournament/tournament_screens.h"
 
 namespace vermona {
 
 namespace {
 
-class NoticeScreen : public Screen {
+class NoticeScreen : public GameScreen {
 public:
-    explicit NoticeScreen(Game &g) : Screen(g, "Form20", "大会", 5130, 3810, kFormFace) {
+    explicit NoticeScreen(Game &g) : GameScreen(g, ids::kNotice, "大会", 5130, 3810, kFormFace) {
         for (Control *c : {&Label1, &Label2, &Label3}) {
             c->background = 0xFFFF00;
             c->font.points = 15.75;
@@ -32,15 +32,15 @@ public:
         }
     }
 
-    void Command1_Click() { changeTo("Form3"); }
+    void Command1_Click() { changeTo(ids::kMainMenu); }
 
     void Command2_Click() {
         if (s.entrants == 0) {
             game_.msgBox("今回は、参加者がいないため中止になりました", kOkOnly, "大会");
-            changeTo("Form3");
+            changeTo(ids::kMainMenu);
             return;
         }
-        changeTo("Form21");
+        changeTo(ids::kEntry);
     }
 };
 

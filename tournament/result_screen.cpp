@@ -1,5 +1,5 @@
-#include "core/game.h"
-#include "core/growth_record.h"
+#include "data/game_screen.h"
+#include "data/growth_record.h"
 #include "tournament/round_robin.h"
 #include "tournament/tournament_screens.h"
 
@@ -9,9 +9,9 @@ namespace {
 
 constexpr const char *kDefeat = "敗北";
 
-class ResultScreen : public Screen {
+class ResultScreen : public GameScreen {
 public:
-    explicit ResultScreen(Game &g) : Screen(g, "Form27", "大会", 4680, 1650, kFormFace) {
+    explicit ResultScreen(Game &g) : GameScreen(g, ids::kResult, "大会", 4680, 1650, kFormFace) {
         Label1.background = 0xFFFFFF;
         Label1.foreground = 0xFF0000;
         Label1.font.points = 15.75;
@@ -41,16 +41,16 @@ public:
         }
         if (r >= roundsFor(n)) {
             noteTournament(game_, heroResult(n));
-            game_.show("Form3");
+            game_.show(ids::kMainMenu);
             s.daysToTournament -= 1;
-            game_.close("Form27");
+            game_.close(ids::kResult);
             s.entrants = 0;
-            game_.close("Form22");
+            game_.close(ids::kTable);
             return;
         }
-        game_.show("Form22");
-        game_.control("Form22", "Command1").setEnabled(true);
-        game_.close("Form27");
+        game_.show(ids::kTable);
+        game_.control(ids::kTable, "Command1").setEnabled(true);
+        game_.close(ids::kResult);
     }
 
 private:
@@ -58,7 +58,7 @@ private:
     // the growth record.
     TournamentResult heroResult(int n) const {
         TournamentResult t{currentDate(s), 0, 0, n};
-        if (const Screen *table = game_.find("Form22")) {
+        if (const Screen *table = game_.find(ids::kTable)) {
             for (int b = 1; b <= n; ++b) {
                 const CellRef cell = cellOf(0, b);
                 if (const Control *c = table->find(cell.name, cell.index)) {
@@ -72,7 +72,7 @@ private:
 
     // Player a beat player b: a circle in a's row, a cross in b's.
     void enter(int a, int b) {
-        Screen *table = game_.find("Form22");
+        Screen *table = game_.find(ids::kTable);
         if (table == nullptr) {
             return;
         }

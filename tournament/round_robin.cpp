@@ -1,6 +1,6 @@
 #include "tournament/round_robin.h"
 
-#include "core/game_state.h"
+#include "data/game_state.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "tournament/battle_rules.h"
 #include "tournament/tournament_screens.h"
 
@@ -68,9 +68,9 @@ std::string fullWidth(int n) {
 
 // The learned spells in their fixed rows; from a battle, a click on one
 // casts it.
-class SpellListScreen : public Screen {
+class SpellListScreen : public GameScreen {
 public:
-    explicit SpellListScreen(Game &g) : Screen(g, "Form7", "魔法一覧", 6375, 10455, kBackground) {
+    explicit SpellListScreen(Game &g) : GameScreen(g, ids::kSpellList, "魔法一覧", 6375, 10455, kBackground) {
         Label1.transparent = true;
         Label1.foreground = 0xFFFF00;
         Label1.font.points = 15.75;
@@ -115,7 +115,7 @@ public:
     // spell. Only a list opened from a battle casts.
     void castSpell(std::size_t k) {
         const Spell &spell = kSpells[k];
-        if (s.castKind != 1 || game_.find("Form25") == nullptr) {
+        if (s.castKind != 1 || game_.find(ids::kBattle) == nullptr) {
             return;
         }
         if (s.heroMP < spell.cost) {
@@ -128,25 +128,25 @@ public:
             s.castKind = spell.kind;
         }
         // The message window announces the spell, then the spell acts.
-        game_.show("Form26");
+        game_.show(ids::kBattleMessage);
         if (spellActs(game_, spell.kind, Var::addSaturated(s.heroSpellPower, s.spellAmount))) {
             // Won, as by an attack: the opponent takes no turn.
-            game_.show("Form27");
-            game_.close("Form26");
-            game_.close("Form25");
+            game_.show(ids::kResult);
+            game_.close(ids::kBattleMessage);
+            game_.close(ids::kBattle);
         }
-        game_.close("Form7");
+        game_.close(ids::kSpellList);
     }
 
     // From a battle, back to it with its commands usable again; otherwise
     // back to the menu.
     void Command1_Click() {
-        if (s.castKind != 0 && game_.find("Form25") != nullptr) {
+        if (s.castKind != 0 && game_.find(ids::kBattle) != nullptr) {
             setBattleCommandsEnabled(game_, true);
-            game_.close("Form7");
+            game_.close(ids::kSpellList);
             return;
         }
-        changeTo("Form3");
+        changeTo(ids::kMainMenu);
     }
 
 private:

@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "tournament/entrant_names.h"
 #include "tournament/round_robin.h"
 #include "tournament/tournament_screens.h"
@@ -28,9 +28,9 @@ const char *columnNumber(int c) {
     return kDigits[static_cast<std::size_t>(c - 1)];
 }
 
-class TableScreen : public Screen {
+class TableScreen : public GameScreen {
 public:
-    explicit TableScreen(Game &g) : Screen(g, "Form22", "大会", 6615, 5520, kFormFace) {
+    explicit TableScreen(Game &g) : GameScreen(g, ids::kTable, "大会", 6615, 5520, kFormFace) {
         Label1.font.points = 12;
         for (Control *c : {&Label2_0, &Label3, &Label4}) {
             header(*c);
@@ -91,13 +91,13 @@ public:
         // No second match while this one's result is open.
         Command1.setEnabled(false);
         if (r == heroByeRound(fieldSize(s))) {
-            game_.show("Form27");
-            game_.control("Form27", "Label1").setVisible(false);
-            game_.control("Form27", "Label2").setCaption("COM戦終了");
+            game_.show(ids::kResult);
+            game_.control(ids::kResult, "Label1").setVisible(false);
+            game_.control(ids::kResult, "Label2").setCaption("COM戦終了");
             return;
         }
-        game_.show("Form25");
-        game_.hide("Form22");
+        game_.show(ids::kBattle);
+        game_.hide(ids::kTable);
     }
 
 private:

@@ -1,18 +1,18 @@
 #include "tournament/tournament_screens.h"
 
-#include "core/game.h"
+#include "data/game_screen.h"
 
 namespace vermona {
 
 void registerTournamentScreens(Game &game) {
-    game.registerScreen("Form7", makeSpellListScreen);
-    game.registerScreen("Form19", makeMovieScreen);
-    game.registerScreen("Form20", makeNoticeScreen);
-    game.registerScreen("Form21", makeEntryScreen);
-    game.registerScreen("Form22", makeTableScreen);
-    game.registerScreen("Form25", makeBattleScreen);
-    game.registerScreen("Form26", makeBattleMessageScreen);
-    game.registerScreen("Form27", makeResultScreen);
+    game.registerScreen(ids::kSpellList, makeSpellListScreen);
+    game.registerScreen(ids::kMovie, makeMovieScreen);
+    game.registerScreen(ids::kNotice, makeNoticeScreen);
+    game.registerScreen(ids::kEntry, makeEntryScreen);
+    game.registerScreen(ids::kTable, makeTableScreen);
+    game.registerScreen(ids::kBattle, makeBattleScreen);
+    game.registerScreen(ids::kBattleMessage, makeBattleMessageScreen);
+    game.registerScreen(ids::kResult, makeResultScreen);
 }
 
 } // namespace vermona

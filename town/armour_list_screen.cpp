@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "town/shop_list.h"
 #include "town/town_screens.h"
 
@@ -9,7 +9,7 @@ namespace {
 class ArmourListScreen : public ShopListScreen {
 public:
     explicit ArmourListScreen(Game &g)
-        : ShopListScreen(g, "Form14", "防具屋", 4680, 5520, 0x0000FF, "Form13") {
+        : ShopListScreen(g, ids::kArmourList, "防具屋", 4680, 5520, 0x0000FF, ids::kArmourShop) {
         Label1.background = 0x00FF00;
         Label1.font.points = 15.75;
         Label2.background = 0xFF00FF;

@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "town/shop_pictures.h"
 #include "town/town_screens.h"
 
@@ -6,9 +6,9 @@ namespace vermona {
 
 namespace {
 
-class ArmourShopScreen : public Screen {
+class ArmourShopScreen : public GameScreen {
 public:
-    explicit ArmourShopScreen(Game &g) : Screen(g, "Form13", "防具屋", 3105, 2355, 0x0000FF) {
+    explicit ArmourShopScreen(Game &g) : GameScreen(g, ids::kArmourShop, "防具屋", 3105, 2355, 0x0000FF) {
         setPicture(kArmourSign);
         Label1.foreground = 0x00FFFF;
         Label2.foreground = 0x00FF00;
@@ -32,13 +32,13 @@ public:
     Control &Label4 = label("Label4", "戻る", 1800, 1800, 1335, 495);
 
     // Buying leaves shopMode alone: every way out of a list has reset it.
-    void Label2_Click() { changeTo("Form14"); }
+    void Label2_Click() { changeTo(ids::kArmourList); }
     void Label3_Click() {
         s.shopMode = 1;
-        changeTo("Form14");
+        changeTo(ids::kArmourList);
     }
     // The armour shop lets out onto the schedule, not the town.
-    void Label4_Click() { changeTo("Form4"); }
+    void Label4_Click() { changeTo(ids::kSchedule); }
 };
 
 } // namespace

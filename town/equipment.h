@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/game_state.h"
+#include "data/game_state.h"
 
 #include <array>
 

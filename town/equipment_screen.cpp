@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "town/equipment.h"
 #include "town/row_click.h"
 #include "town/town_screens.h"
@@ -11,11 +11,11 @@ namespace vermona {
 
 namespace {
 
-class EquipmentScreen : public Screen {
+class EquipmentScreen : public GameScreen {
 public:
     using Row = std::array<Control *, 2>; // name, bonus
 
-    explicit EquipmentScreen(Game &g) : Screen(g, "Form16", "装備変更", 4680, 3195, 0xFFFFFF) {
+    explicit EquipmentScreen(Game &g) : GameScreen(g, ids::kEquipment, "装備変更", 4680, 3195, 0xFFFFFF) {
         Label1.background = 0x00FF00;
         Label1.font.points = 14.25;
         Label2.background = 0xFF0000;
@@ -90,7 +90,7 @@ public:
     void Command1_Click() {
         s.equipChoice = 0;
         s.equipStep = 0;
-        changeTo("Form15");
+        changeTo(ids::kItemList);
     }
 
 private:
@@ -107,7 +107,7 @@ private:
             return;
         }
         // Writing the item screen's label makes that screen anew, invisibly.
-        game_.control("Form15", itemScreenLabel_).setCaption(item->name);
+        game_.control(ids::kItemList, itemScreenLabel_).setCaption(item->name);
         s.*item->bonus = item->value;
     }
 

@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "town/shop_list.h"
 #include "town/town_screens.h"
 
@@ -11,7 +11,7 @@ constexpr int kHerbPrice = 50;
 class HerbListScreen : public ShopListScreen {
 public:
     explicit HerbListScreen(Game &g)
-        : ShopListScreen(g, "Form24", "アイテム屋", 4680, 3195, 0xFF00FF, "Form23") {
+        : ShopListScreen(g, ids::kHerbList, "アイテム屋", 4680, 3195, 0xFF00FF, ids::kItemShop) {
         Label1.transparent = true;
         Label1.foreground = 0xE0E0E0;
         Label1.font.points = 14.25;

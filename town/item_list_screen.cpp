@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "town/row_click.h"
 #include "town/town_screens.h"
 
@@ -9,11 +9,11 @@ namespace vermona {
 
 namespace {
 
-class ItemListScreen : public Screen {
+class ItemListScreen : public GameScreen {
 public:
     using ItemRow = std::array<Control *, 2>; // name, count
 
-    explicit ItemListScreen(Game &g) : Screen(g, "Form15", "アイテム一覧", 5670, 3765, 0xFFFF80) {
+    explicit ItemListScreen(Game &g) : GameScreen(g, ids::kItemList, "アイテム一覧", 5670, 3765, 0xFFFF80) {
         Label1.background = 0x80FF80;
         Label1.font.points = 14.25;
         // The equipment labels carry the name of what is equipped, so they
@@ -94,7 +94,7 @@ public:
     // later from the menu is an ordinary one.
     void Command1_Click() {
         s.itemListFromEntry = 0;
-        changeTo("Form3");
+        changeTo(ids::kMainMenu);
     }
 
 private:
@@ -108,7 +108,7 @@ private:
 
     void changeEquipment(int kind) {
         s.equipKind = kind;
-        changeTo("Form16");
+        changeTo(ids::kEquipment);
     }
 
     // Any item row, when the tournament entry opened the list: the bet is a
@@ -119,11 +119,11 @@ private:
         }
         // Writing the entry screen's label makes that screen anew, invisibly;
         // showing it then only brings it up.
-        game_.control("Form21", "Label5").setCaption("薬草");
+        game_.control(ids::kEntry, "Label5").setCaption("薬草");
         // Handed over once: a later visit from the main menu cannot lead into
         // the tournament.
         s.itemListFromEntry = 0;
-        changeTo("Form21");
+        changeTo(ids::kEntry);
     }
 };
 

@@ -1,13 +1,13 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "town/town_screens.h"
 
 namespace vermona {
 
 namespace {
 
-class ItemShopScreen : public Screen {
+class ItemShopScreen : public GameScreen {
 public:
-    explicit ItemShopScreen(Game &g) : Screen(g, "Form23", "アイテム屋", 4965, 3615, 0xFFFF00) {
+    explicit ItemShopScreen(Game &g) : GameScreen(g, ids::kItemShop, "アイテム屋", 4965, 3615, 0xFFFF00) {
         Label1.background = 0x00FF00;
         Label2.background = 0x00FFFF;
         Label3.background = 0x0000FF;
@@ -29,14 +29,14 @@ public:
 
     void Label2_Click() {
         s.shopMode = 0;
-        changeTo("Form24");
+        changeTo(ids::kHerbList);
     }
     void Label3_Click() {
         s.shopMode = 1;
-        changeTo("Form24");
+        changeTo(ids::kHerbList);
     }
     // The item shop lets out onto the main menu; its load does not spend a week.
-    void Label4_Click() { changeTo("Form3"); }
+    void Label4_Click() { changeTo(ids::kMainMenu); }
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/screen.h"
+#include "data/game_screen.h"
 
 #include <array>
 #include <cstddef>

@@ -1,14 +1,14 @@
 #include "town/shop_list.h"
 
-#include "core/game.h"
+#include "data/game_screen.h"
 
 #include <utility>
 
 namespace vermona {
 
-ShopListScreen::ShopListScreen(Game &game, std::string id, std::string caption, int clientWidth,
+ShopListScreen::ShopListScreen(Game &game, std::string_view id, std::string caption, int clientWidth,
                                int clientHeight, Rgb background, std::string_view front)
-    : Screen(game, std::move(id), std::move(caption), clientWidth, clientHeight, background), front_(front) {}
+    : GameScreen(game, id, std::move(caption), clientWidth, clientHeight, background), front_(front) {}
 
 void ShopListScreen::hideFirstNotOwned(std::initializer_list<Row> rows) {
     if (s.shopMode != 1) {

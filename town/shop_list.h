@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/screen.h"
+#include "data/game_screen.h"
 #include "town/equipment.h"
 #include "town/row_click.h"
 
@@ -13,9 +13,9 @@ namespace vermona {
 
 // What the three buy lists share: the boxes under the shop's title (the
 // window caption), the trade in a piece of equipment, and the way back.
-class ShopListScreen : public Screen {
+class ShopListScreen : public GameScreen {
 protected:
-    ShopListScreen(Game &game, std::string id, std::string caption, int clientWidth, int clientHeight,
+    ShopListScreen(Game &game, std::string_view id, std::string caption, int clientWidth, int clientHeight,
                    Rgb background, std::string_view front);
 
     // One row of an equipment list: name, bonus and price labels.

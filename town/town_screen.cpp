@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "town/shop_pictures.h"
 #include "town/town_screens.h"
 
@@ -6,9 +6,9 @@ namespace vermona {
 
 namespace {
 
-class TownScreen : public Screen {
+class TownScreen : public GameScreen {
 public:
-    explicit TownScreen(Game &g) : Screen(g, "Form12", "町", 5745, 4590, 0x00FF00) {
+    explicit TownScreen(Game &g) : GameScreen(g, ids::kTown, "町", 5745, 4590, 0x00FF00) {
         Label1.transparent = true;
         Label1.font.points = 20.25;
         Command1.background = 0xFF0000;
@@ -36,10 +36,10 @@ public:
     Control &Command5 = button("Command5", "帰る", 2160, 3840, 1095, 615);
 
     // Walking about town takes no time.
-    void Command1_Click() { changeTo("Form17"); }
-    void Command2_Click() { changeTo("Form13"); }
-    void Command4_Click() { changeTo("Form23"); }
-    void Command5_Click() { changeTo("Form4"); }
+    void Command1_Click() { changeTo(ids::kWeaponShop); }
+    void Command2_Click() { changeTo(ids::kArmourShop); }
+    void Command4_Click() { changeTo(ids::kItemShop); }
+    void Command5_Click() { changeTo(ids::kSchedule); }
 };
 
 } // namespace

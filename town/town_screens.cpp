@@ -1,19 +1,19 @@
 #include "town/town_screens.h"
 
-#include "core/game.h"
+#include "data/game_screen.h"
 
 namespace vermona {
 
 void registerTownScreens(Game &game) {
-    game.registerScreen("Form12", makeTownScreen);
-    game.registerScreen("Form13", makeArmourShopScreen);
-    game.registerScreen("Form14", makeArmourListScreen);
-    game.registerScreen("Form15", makeItemListScreen);
-    game.registerScreen("Form16", makeEquipmentScreen);
-    game.registerScreen("Form17", makeWeaponShopScreen);
-    game.registerScreen("Form18", makeWeaponListScreen);
-    game.registerScreen("Form23", makeItemShopScreen);
-    game.registerScreen("Form24", makeHerbListScreen);
+    game.registerScreen(ids::kTown, makeTownScreen);
+    game.registerScreen(ids::kArmourShop, makeArmourShopScreen);
+    game.registerScreen(ids::kArmourList, makeArmourListScreen);
+    game.registerScreen(ids::kItemList, makeItemListScreen);
+    game.registerScreen(ids::kEquipment, makeEquipmentScreen);
+    game.registerScreen(ids::kWeaponShop, makeWeaponShopScreen);
+    game.registerScreen(ids::kWeaponList, makeWeaponListScreen);
+    game.registerScreen(ids::kItemShop, makeItemShopScreen);
+    game.registerScreen(ids::kHerbList, makeHerbListScreen);
 }
 
 } // namespace vermona

@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "town/shop_list.h"
 #include "town/shop_pictures.h"
 #include "town/town_screens.h"
@@ -10,7 +10,7 @@ namespace {
 class WeaponListScreen : public ShopListScreen {
 public:
     explicit WeaponListScreen(Game &g)
-        : ShopListScreen(g, "Form18", "武器屋", 4680, 3600, 0x00FFFF, "Form17") {
+        : ShopListScreen(g, ids::kWeaponList, "武器屋", 4680, 3600, 0x00FFFF, ids::kWeaponShop) {
         setPicture(kWeaponSignLarge);
         Label1.background = 0xFFFF00;
         Label1.font.points = 12;

@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "town/shop_pictures.h"
 #include "town/town_screens.h"
 
@@ -6,9 +6,9 @@ namespace vermona {
 
 namespace {
 
-class WeaponShopScreen : public Screen {
+class WeaponShopScreen : public GameScreen {
 public:
-    explicit WeaponShopScreen(Game &g) : Screen(g, "Form17", "武器屋", 4005, 3585, 0x00FFFF) {
+    explicit WeaponShopScreen(Game &g) : GameScreen(g, ids::kWeaponShop, "武器屋", 4005, 3585, 0x00FFFF) {
         // Wider than the window: the sign's right part is cut off.
         setPicture(kWeaponSignLarge);
         Label1.foreground = 0x0000FF;
@@ -27,12 +27,12 @@ public:
     Control &Label4 = label("Label4", "戻る", 2040, 2760, 615, 375);
 
     // Buying leaves shopMode alone: every way out of a list has reset it.
-    void Label2_Click() { changeTo("Form18"); }
+    void Label2_Click() { changeTo(ids::kWeaponList); }
     void Label3_Click() {
         s.shopMode = 1;
-        changeTo("Form18");
+        changeTo(ids::kWeaponList);
     }
-    void Label4_Click() { changeTo("Form12"); }
+    void Label4_Click() { changeTo(ids::kTown); }
 };
 
 } // namespace

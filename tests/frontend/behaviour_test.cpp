@@ -41,7 +41,7 @@ std::string labelText(const Windows &w, const std::string &screen, const std::st
 TEST(WindowClicks, NewGameThroughTheRealWidgets) {
     Windows w;
     registerAllScreens(w.game);
-    w.game.start();
+    w.game.start(ids::kTitle);
     QPointer<QWidget> title = w.window("Form1");
     w.click("Form1", "Command1");
     EXPECT_TRUE(title.isNull()); // closed screen, deleted window
@@ -85,7 +85,7 @@ TEST(WindowClicks, ClicksQueuedOnAClosedScreenAreDropped) {
         Windows w;
         int clicks = 0;
         handOver(w, clicks);
-        w.game.start();
+        w.game.start(ids::kTitle);
         QPointer<QWidget> widget = w.widget("Form1", control);
         QPointer<QWidget> window = w.window("Form1");
         // A fast double click: the second arrives before the first one's
@@ -110,7 +110,7 @@ TEST(WindowClicks, ReleaseOutsideALabelIsNoClick) {
     Windows w;
     int clicks = 0;
     handOver(w, clicks);
-    w.game.start();
+    w.game.start(ids::kTitle);
     QWidget *label = w.widget("Form1", "Label1");
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), label->mapToGlobal(QPointF(5, 5)),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -126,7 +126,7 @@ TEST(WindowClicks, AHandlerThatThrowsDoesNotUnwindThroughQt) {
     w.define("Form1", 0xFFFF00, [](TestScreen &s) {
         s.button("Command1", "", 0, 0, 600, 600).onClick = [] { throw std::runtime_error("broken handler"); };
     });
-    w.game.start();
+    w.game.start(ids::kTitle);
     qobject_cast<QAbstractButton *>(w.widget("Form1", "Command1"))->click();
     EXPECT_EQ(w.errors, 1);
     EXPECT_THROW(w.frontend.rethrowPendingError(), std::runtime_error);
@@ -137,7 +137,7 @@ TEST(WindowLifecycle, WindowsFollowShowTouchHideAndClose) {
     Windows w;
     w.define("Form1", 0xFFFF00, [](TestScreen &s) { s.label("Label1", "design", 0, 0, 1500, 600); });
     w.define("Form2", 0x00FFFF, [](TestScreen &) {});
-    w.game.start();
+    w.game.start(ids::kTitle);
     w.game.touch("Form2");
     ASSERT_NE(w.window("Form2"), nullptr);
     EXPECT_FALSE(w.window("Form2")->isVisible());
@@ -163,7 +163,7 @@ TEST(WindowLifecycle, WindowsFollowShowTouchHideAndClose) {
 TEST(WindowLifecycle, CloseButtonEndsTheProgramWithoutProgressToLose) {
     Windows w;
     registerAllScreens(w.game);
-    w.game.start();
+    w.game.start(ids::kTitle);
     QPointer<QWidget> window = w.window("Form1");
     window->close();
     EXPECT_TRUE(w.game.ended());
@@ -177,7 +177,7 @@ TEST(WindowLifecycle, CloseButtonEndsTheProgramWithoutProgressToLose) {
 TEST(WindowLifecycle, CloseButtonAsksFirstWhenProgressIsUnsaved) {
     Windows w;
     registerAllScreens(w.game);
-    w.game.start();
+    w.game.start(ids::kTitle);
     w.click("Form1", "Command1");
     for (int i = 0; i < 10; ++i) {
         w.click("Form2", "Command2");
@@ -206,7 +206,7 @@ TEST(WindowLifecycle, GameEndClosesEveryWindow) {
         };
     });
     w.define("Form2", 0x00FFFF, [](TestScreen &) {});
-    w.game.start();
+    w.game.start(ids::kTitle);
     w.click("Form1", "Command1");
     EXPECT_EQ(w.ended, 1);
     EXPECT_TRUE(w.frontend.windows().empty());
@@ -229,7 +229,7 @@ TEST(WindowTimers, TimerRunsItsHandlerUntilItsScreenCloses) {
         off.setEnabled(false);
         off.onClick = [&] { ++idle; };
     });
-    w.game.start();
+    w.game.start(ids::kTitle);
     runEventLoop(200);
     EXPECT_EQ(ticks, 2);
     EXPECT_EQ(idle, 0);
@@ -240,7 +240,7 @@ TEST(WindowPlacement, NextScreenOpensCentredOnTheOneItReplaces) {
     Windows w;
     int clicks = 0;
     handOver(w, clicks);
-    w.game.start();
+    w.game.start(ids::kTitle);
     const QRect first = w.window("Form1")->geometry();
     const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
     EXPECT_LE((first.center() - screenCentre).manhattanLength(), 2);
@@ -251,7 +251,7 @@ TEST(WindowPlacement, NextScreenOpensCentredOnTheOneItReplaces) {
 TEST(MessageBoxes, JapaneseButtonsNoIconAndTheDesignCodes) {
     Windows w;
     w.define("Form1", 0xFFFF00, [](TestScreen &) {});
-    w.game.start();
+    w.game.start(ids::kTitle);
     platform::QtPorts ports;
     ports.setDialogParent([&] { return w.frontend.dialogParent(); });
 
@@ -328,7 +328,7 @@ TEST(StartUp, TheMoviePlayerLoadsWithTheFirstMovieOnly) {
         movie.height = 1500;
         movie.file = video.toStdString();
     });
-    w.game.start();
+    w.game.start(ids::kTitle);
     EXPECT_TRUE(platform::movieModuleLoaded());
     QWidget *view = w.widget("Form1", "ActiveMovie1");
     ASSERT_NE(view, nullptr);

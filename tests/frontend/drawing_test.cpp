@@ -20,7 +20,7 @@ namespace {
 TEST(WindowGeometry, TitleScreenIsPlacedInPixelsFromTwips) {
     Windows w;
     registerAllScreens(w.game);
-    w.game.start();
+    w.game.start(ids::kTitle);
     platform::ScreenWindow *win = w.window("Form1");
     ASSERT_NE(win, nullptr);
     EXPECT_TRUE(win->isVisible());
@@ -39,7 +39,7 @@ TEST(WindowGeometry, TitleScreenIsPlacedInPixelsFromTwips) {
 TEST(WindowGeometry, ScreensKeepTheirClientAreasThroughANewGame) {
     Windows w;
     registerAllScreens(w.game);
-    w.game.start();
+    w.game.start(ids::kTitle);
     w.click("Form1", "Command1");
     EXPECT_EQ(w.window("Form2")->clientArea()->size(), QSize(428, 304));
     EXPECT_EQ(w.window("Form2")->size(), QSize(428, 304)); // no menu bar
@@ -59,7 +59,7 @@ TEST(WindowGeometry, ScreensKeepTheirClientAreasThroughANewGame) {
 TEST(WindowColours, TitleScreenShowsItsDesignColours) {
     Windows w;
     registerAllScreens(w.game);
-    w.game.start();
+    w.game.start(ids::kTitle);
     const QImage img = w.client("Form1");
     EXPECT_EQ(rgbAt(img, 2, 2), "#FFFF00");     // window
     EXPECT_EQ(rgbAt(img, 18, 86), "#00FF00");   // Label1, below its text
@@ -86,7 +86,7 @@ void layeredScreen(TestScreen &s) {
 TEST(WindowColours, LabelsLinesAndButtonsFollowTheirDesign) {
     Windows w;
     w.define("Form1", 0x0000FF, layeredScreen);
-    w.game.start();
+    w.game.start(ids::kTitle);
     QImage img = w.client("Form1");
     EXPECT_EQ(rgbAt(img, 25, 25), "#FF0000");  // label background
     EXPECT_EQ(rgbAt(img, 150, 25), "#0000FF"); // transparent label shows the window
@@ -125,7 +125,7 @@ TEST(WindowFonts, DesignFacesResolveToProportionalJapaneseFonts) {
 TEST(WindowFonts, ControlsUseTheirDesignFontAndSize) {
     Windows w;
     registerAllScreens(w.game);
-    w.game.start();
+    w.game.start(ids::kTitle);
     const QFontInfo title(w.widget("Form1", "Label1")->font());
     EXPECT_EQ(title.family().toStdString(), "IPAPMincho");
     EXPECT_DOUBLE_EQ(title.pointSizeF(), 21.75);
@@ -141,7 +141,7 @@ TEST(WindowFonts, ControlsUseTheirDesignFontAndSize) {
 TEST(WindowLabels, CaptionTooWideForItsBoxIsNarrowedNotCut) {
     Windows w;
     registerAllScreens(w.game);
-    w.game.start();
+    w.game.start(ids::kTitle);
     QWidget *title = w.widget("Form1", "Label1");
     const int percent = title->property("stretch").toInt();
     EXPECT_LT(percent, 100);
@@ -168,7 +168,7 @@ TEST(WindowLabels, AutoSizedLabelGrowsAndShrinksWithItsCaption) {
         c.font.points = 15.75;
         s.label("Label2", "wrapped label keeps its box", 1500, 1500, 600, 300);
     });
-    w.game.start();
+    w.game.start(ids::kTitle);
     Control &c = *w.game.find("Form1")->find("Label1");
     QWidget *label = w.widget("Form1", "Label1");
     const int one = label->width();
@@ -191,7 +191,7 @@ TEST(WindowButtons, CaptionTooWideForItsButtonIsNarrowedOntoOneLine) {
         Control &fits = s.button("Command2", "帰る", 2160, 3840, 1095, 615);
         fits.font.points = 14.25;
     });
-    w.game.start();
+    w.game.start(ids::kTitle);
     auto *wide = qobject_cast<QPushButton *>(w.widget("Form1", "Command1"));
     ASSERT_NE(wide, nullptr);
     EXPECT_LT(wide->font().stretch(), 100);
@@ -229,7 +229,7 @@ TEST(WindowPictures, BitmapsAreDrawnAtNaturalSizeAndClipped) {
         missing.height = 300;
         missing.file = "no such picture.bmp";
     });
-    w.game.start();
+    w.game.start(ids::kTitle);
     const QImage img = w.client("Form1");
     EXPECT_EQ(rgbAt(img, 0, 0), "#FF0000"); // window bitmap from the top-left corner
     EXPECT_EQ(rgbAt(img, 19, 9), "#FF0000");
@@ -270,7 +270,7 @@ TEST(WindowMenus, TopLevelEntryRunsItsHandlerAndSubmenusNest) {
         top.children.push_back(
             MenuEntry{"more", "その他", {}, {MenuEntry{"deep", "奥", [&] { ++deep; }, {}, {}}}, {}});
     });
-    w.game.start();
+    w.game.start(ids::kTitle);
     Screen &screen = *w.game.find("Form1");
     platform::ScreenWindow *win = w.window("Form1");
     QAction *help = win->actionFor(*screen.findMenu("help"));

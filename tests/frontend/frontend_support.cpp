@@ -76,7 +76,7 @@ void Windows::settle() {
 
 void newGame(Windows &w) {
     registerAllScreens(w.game);
-    w.game.start();
+    w.game.start(ids::kTitle);
     w.click("Form1", "Command1");
     for (int i = 0; i < 10; ++i) {
         w.click("Form2", "Command1");

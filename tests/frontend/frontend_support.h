@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/game.h"
+#include "data/game_screen.h"
 #include "platform/frontend.h"
 #include "platform/screen_window.h"
 #include "tests/test_support.h"

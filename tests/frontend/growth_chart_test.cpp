@@ -1,7 +1,7 @@
 // The growth chart window: opened from the menu through the real menu bar,
 // one series per value of the status panel, following the game week by week.
 #include "app/all_screens.h"
-#include "core/growth_record.h"
+#include "data/growth_record.h"
 #include "platform/growth_chart_window.h"
 #include "tests/frontend/frontend_support.h"
 

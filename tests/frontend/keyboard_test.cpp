@@ -64,8 +64,8 @@ std::string focusedName(const Windows &w, const std::string &screen) {
 TEST(Keyboard, TabFollowsReadingOrderBothWays) {
     Windows w;
     registerAllScreens(w.game);
-    w.game.state.fatigue = 0;
-    w.game.start();
+    stateOf(w.game).fatigue = 0;
+    w.game.start(ids::kTitle);
     w.game.show("Form4");
     w.game.close("Form1");
     Windows::settle();
@@ -86,7 +86,7 @@ TEST(Keyboard, TabFollowsReadingOrderBothWays) {
 TEST(Keyboard, NewGameAndAWeekWithKeysAlone) {
     Windows w;
     registerAllScreens(w.game);
-    w.game.start();
+    w.game.start(ids::kTitle);
     tabTo(w, "Form1", "Command1");
     press(w, Qt::Key_Return); // 開始
     ASSERT_NE(w.window("Form2"), nullptr);
@@ -98,8 +98,8 @@ TEST(Keyboard, NewGameAndAWeekWithKeysAlone) {
     tabTo(w, "Form10", "Command2");
     press(w, Qt::Key_Space); // 炎
     ASSERT_NE(w.window("Form3"), nullptr);
-    EXPECT_EQ(w.game.state.strength, 11);
-    EXPECT_EQ(w.game.state.element, 1);
+    EXPECT_EQ(stateOf(w.game).strength, 11);
+    EXPECT_EQ(stateOf(w.game).element, 1);
 
     tabTo(w, "Form3", "Command1");
     press(w, Qt::Key_Space); // 行動
@@ -108,8 +108,8 @@ TEST(Keyboard, NewGameAndAWeekWithKeysAlone) {
     tabTo(w, "Form4", "Command3");
     press(w, Qt::Key_Return); // 筋トレ
     ASSERT_NE(w.window("Form3"), nullptr);
-    EXPECT_EQ(w.game.state.strength, 13);
-    EXPECT_EQ(w.game.state.week, 2);
+    EXPECT_EQ(stateOf(w.game).strength, 13);
+    EXPECT_EQ(stateOf(w.game).week, 2);
     EXPECT_EQ(w.ports.boxes.back().prompt, "力が２ポイントアップ！");
 }
 
@@ -120,7 +120,7 @@ TEST(Keyboard, ABattleToItsEndWithKeysAlone) {
     {
         Windows w;
         registerAllScreens(w.game);
-        GameState &s = w.game.state;
+        GameState &s = stateOf(w.game);
         for (Var *v : {&s.strength, &s.defense, &s.speed, &s.stamina, &s.intellect, &s.magicPower}) {
             *v = 5;
         }
@@ -130,7 +130,7 @@ TEST(Keyboard, ABattleToItsEndWithKeysAlone) {
         s.daysToTournament = 0;
         s.entrants = 1;
         s.matchRound = 0;
-        w.game.start();
+        w.game.start(ids::kTitle);
         w.game.show("Form21");
         w.game.close("Form1");
         Windows::settle();
@@ -165,7 +165,7 @@ TEST(Keyboard, ABattleToItsEndWithKeysAlone) {
         tabTo(w, "Form27", "Command1");
         press(w, Qt::Key_Space); // 次へ: the last round, back to the menu
         EXPECT_NE(w.window("Form3"), nullptr);
-        EXPECT_EQ(w.game.state.entrants, 0);
+        EXPECT_EQ(stateOf(w.game).entrants, 0);
     }
 }
 
@@ -176,7 +176,7 @@ TEST(Keyboard, ClickableLabelsTakeTheFocusAndShowIt) {
         s.label("Label1", "ただの文字", 0, 0, 1500, 300);
         s.label("Label2", "押せる", 0, 600, 1500, 300).onClick = [&] { ++clicks; };
     });
-    w.game.start();
+    w.game.start(ids::kTitle);
     Windows::settle();
     EXPECT_EQ(w.widget("Form1", "Label1")->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(focusedName(w, "Form1"), "Label2");
@@ -197,8 +197,8 @@ TEST(Keyboard, CtrlSSavesOnTheMainMenu) {
     {
         Windows w;
         registerAllScreens(w.game);
-        w.game.state.fatigue = 0;
-        w.game.start();
+        stateOf(w.game).fatigue = 0;
+        w.game.start(ids::kTitle);
         w.game.show("Form3");
         w.game.close("Form1");
         Windows::settle();

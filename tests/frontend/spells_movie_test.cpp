@@ -61,8 +61,8 @@ QRect rowBox(int row, int column) {
 TEST(SpellListWindow, LearnedRowsShowInTheirOwnPlacesWithGapsBetween) {
     Windows w;
     registerAllScreens(w.game);
-    w.game.state.waterMagicLevel = 1;
-    w.game.state.powerMagicLevel = 2;
+    stateOf(w.game).waterMagicLevel = 1;
+    stateOf(w.game).powerMagicLevel = 2;
     w.game.dispatch([&] { w.game.show("Form7"); });
     for (int column = 0; column < 3; ++column) {
         QWidget *header = w.widget("Form7", "Label2", column);
@@ -107,7 +107,7 @@ TEST(MovieWindow, TheAttackVideoPlaysItsFramesAndTheMenuFollowsAfterThreeSeconds
 TEST(MovieWindow, TheBattleHoldsTheFirstFrameUnderTheEnemysGauge) {
     Windows w;
     registerAllScreens(w.game);
-    GameState &s = w.game.state;
+    GameState &s = stateOf(w.game);
     s.strength = s.defense = s.stamina = 5;
     s.daysToTournament = 0;
     s.entrants = 1;
@@ -149,7 +149,7 @@ TEST(MovieWindow, AMissingOrUnplayableFileLeavesABlackAreaAndNothingElse) {
             movie.autoPlay = true;
         }
     });
-    w.game.start();
+    w.game.start(ids::kTitle);
     FrameCount missing(w.widget("Form1", "ActiveMovie1"));
     FrameCount unplayable(w.widget("Form1", "ActiveMovie2"));
     EXPECT_EQ(missing.player, nullptr) << "nothing to play";

@@ -20,7 +20,7 @@ constexpr const char *kGreen = "#00FF00";
 // Through the entry screen into a table of entrants of the given type.
 void enterTable(Windows &w, int entrants, int type) {
     registerAllScreens(w.game);
-    GameState &s = w.game.state;
+    GameState &s = stateOf(w.game);
     for (Var *v : {&s.strength, &s.defense, &s.speed, &s.stamina, &s.intellect, &s.magicPower}) {
         *v = 5;
     }

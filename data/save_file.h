@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/var.h"
+#include "runtime/var.h"
 
 #include <array>
 #include <cstddef>
@@ -88,26 +88,10 @@ std::string loadFailureMessage(const LoadResult &result);
 
 // ---- files ----------------------------------------------------------------
 
-// Reads a regular file of at most maxBytes into text; None, Missing,
-// Unreadable or FileTooLong.
-LoadFault readWholeFile(const std::string &path, std::size_t maxBytes, std::string &text);
-
 // Reads and decodes a save file.
 LoadResult loadSaveFile(const std::string &path);
 
-// Removes the temporaries that writeSaveFile left beside PATH when its
-// process was killed between writing and renaming: only files named as it
-// names them, and only those whose process no longer runs.
-void removeStaleTemporaries(const std::string &path);
-
-// Writes text as the file at path so that a reader sees either the old file or
-// the complete new one: the text goes to a temporary file beside it, which is
-// flushed to disk and then renamed over the old file. Returns 0 or the errno
-// of the step that failed; on failure the old file is untouched and the
-// temporary file is gone.
-int writeSaveFile(const std::string &path, std::string_view text);
-
-// Prompt for a save that failed; error is writeSaveFile's result, or 0 when
+// Prompt for a save that failed; error is writeFileAtomically's result, or 0 when
 // a value was out of range.
 std::string saveFailureMessage(int error);
 

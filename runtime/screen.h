@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/game_state.h"
-
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -18,13 +16,10 @@ class Screen;
 
 using Rgb = std::uint32_t; // 0xRRGGBB
 
-// The design's font names; the front end maps them to installed fonts.
-inline constexpr const char *kGothic = "ＭＳ Ｐゴシック";
-inline constexpr const char *kMincho = "ＭＳ Ｐ明朝";
-inline constexpr const char *kReisho = "麗流隷書";
-
+// A design's font. The front end maps the face name to an installed font;
+// an empty name stands for the program's default face.
 struct Font {
-    std::string face = kGothic;
+    std::string face;
     double points = 9;
     bool bold = false;
 };
@@ -107,7 +102,7 @@ struct MenuEntry {
 // designed and their handlers as methods.
 class Screen {
 public:
-    Screen(Game &game, std::string id, std::string caption, int clientWidth, int clientHeight,
+    Screen(Game &game, std::string_view id, std::string caption, int clientWidth, int clientHeight,
            Rgb background);
     virtual ~Screen() = default;
     Screen(const Screen &) = delete;
@@ -153,7 +148,6 @@ protected:
     void changeTo(std::string_view next);
 
     Game &game_;
-    GameState &s;
 
 private:
     std::string id_;

@@ -1,7 +1,8 @@
-#include "core/quit.h"
+#include "data/quit.h"
 
-#include "core/game.h"
-#include "core/save_file.h"
+#include "data/game_state.h"
+#include "data/save_file.h"
+#include "runtime/game.h"
 
 namespace vermona {
 
@@ -11,11 +12,11 @@ namespace {
 // (nothing else writes it); its progress is unsaved while the saved values
 // differ from what the save file last held for it.
 bool hasUnsavedProgress(Game &game) {
-    if (game.ended() || game.state.year.empty()) {
+    if (game.ended() || stateOf(game).year.empty()) {
         return false;
     }
-    const auto &last = game.record<SaveRecord>().lastWritten;
-    return !last || *last != saveValuesOf(game.state);
+    const auto &last = game.store<SaveRecord>().lastWritten;
+    return !last || *last != saveValuesOf(stateOf(game));
 }
 
 } // namespace

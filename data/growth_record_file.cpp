@@ -1,5 +1,5 @@
-#include "core/growth_record.h"
-#include "core/save_file.h"
+#include "data/growth_record.h"
+#include "runtime/files.h"
 
 #include <algorithm>
 #include <charconv>
@@ -150,13 +150,13 @@ std::optional<GrowthRecord> parseRecordCsv(std::string_view text) {
 }
 
 int writeRecordFile(const std::string &path, const GrowthRecord &record) {
-    return writeSaveFile(path, recordCsv(record));
+    return writeFileAtomically(path, recordCsv(record));
 }
 
 std::optional<GrowthRecord> loadRecordFile(const std::string &path, const WeekDate &saveDate) {
     removeStaleTemporaries(path);
     std::string text;
-    if (readWholeFile(path, kMaxRecordBytes, text) != LoadFault::None) {
+    if (readWholeFile(path, kMaxRecordBytes, text) != ReadFault::None) {
         return std::nullopt;
     }
     std::optional<GrowthRecord> r = parseRecordCsv(text);

@@ -1,4 +1,4 @@
-#include "core/game.h"
+#include "runtime/game.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,10 +8,10 @@ namespace vermona {
 
 namespace {
 
-// Thrown when a handler leads to a screen that this build does not have; the
-// handler is abandoned before it closes its own screen, so the click does
-// nothing.
-struct UnknownScreen : std::out_of_range {
+// Thrown when a handler leads to a screen that cannot be shown (nobody
+// registered it, or its load closed it again); the handler is abandoned
+// before it closes its own screen, so the click does nothing.
+struct AbandonedShow : std::out_of_range {
     using std::out_of_range::out_of_range;
 };
 
@@ -26,12 +26,14 @@ Game::~Game() {
     closed_.clear();
 }
 
-void Game::registerScreen(std::string id, Factory factory) { factories_[std::move(id)] = std::move(factory); }
+void Game::registerScreen(std::string_view id, Factory factory) {
+    factories_[std::string(id)] = std::move(factory);
+}
 
 bool Game::knows(std::string_view id) const { return factories_.find(id) != factories_.end(); }
 
-void Game::start() {
-    dispatch([this] { show("Form1"); });
+void Game::start(std::string_view first) {
+    dispatch([this, first] { show(first); });
 }
 
 Screen *Game::find(std::string_view id) const {
@@ -55,7 +57,8 @@ std::vector<Screen *> Game::screens() const {
 Screen &Game::create(std::string_view id, bool visible) {
     auto it = factories_.find(id);
     if (it == factories_.end()) {
-        throw UnknownScreen("no screen " + std::string(id));
+        ports_.unknownScreen(id);
+        throw AbandonedShow("no screen " + std::string(id));
     }
     screens_.push_back(it->second(*this));
     Screen &sc = *screens_.back();
@@ -65,7 +68,7 @@ Screen &Game::create(std::string_view id, bool visible) {
     sc.Form_Load();
     // Form_Load may have closed the screen again; then there is nothing to show.
     if (find(id) != &sc) {
-        throw UnknownScreen("screen " + std::string(id) + " closed during its load");
+        throw AbandonedShow("screen " + std::string(id) + " closed during its load");
     }
     if (visible) {
         setVisible(sc, true);
@@ -177,8 +180,8 @@ void Game::dispatch(const std::function<void()> &handler) {
         handler();
     } catch (const ProgramEnd &) {
         ended_ = true;
-    } catch (const UnknownScreen &) {
-        // A screen this build does not have: the click does nothing.
+    } catch (const AbandonedShow &) {
+        // The click does nothing.
     } catch (...) {
         --depth_;
         throw;
@@ -213,9 +216,9 @@ void Game::notifyControlChanged(Control &control) {
     }
 }
 
-void Game::notifyRecordChanged() {
+void Game::notifyDataChanged() {
     for (auto *o : observers_) {
-        o->recordChanged();
+        o->dataChanged();
     }
 }
 

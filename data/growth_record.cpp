@@ -1,6 +1,7 @@
-#include "core/growth_record.h"
+#include "data/growth_record.h"
 
-#include "core/game.h"
+#include "data/game_state.h"
+#include "runtime/game.h"
 
 #include <algorithm>
 
@@ -33,26 +34,26 @@ GrowthPoint shownStatus(const GameState &s) {
 }
 
 void noteWeek(Game &game, const GrowthPoint &point) {
-    GrowthRecord &r = game.record<GrowthRecord>();
+    GrowthRecord &r = game.store<GrowthRecord>();
     cutAfter(r, point.date);
     if (!r.points.empty() && r.points.back().date == point.date) {
         r.points.back() = point;
     } else {
         r.points.push_back(point);
     }
-    game.notifyRecordChanged();
+    game.notifyDataChanged();
 }
 
 void noteTournament(Game &game, const TournamentResult &result) {
-    GrowthRecord &r = game.record<GrowthRecord>();
+    GrowthRecord &r = game.store<GrowthRecord>();
     cutAfter(r, result.date);
     r.tournaments.push_back(result);
-    game.notifyRecordChanged();
+    game.notifyDataChanged();
 }
 
 void replaceRecord(Game &game, GrowthRecord record) {
-    game.record<GrowthRecord>() = std::move(record);
-    game.notifyRecordChanged();
+    game.store<GrowthRecord>() = std::move(record);
+    game.notifyDataChanged();
 }
 
 } // namespace vermona

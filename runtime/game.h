@@ -1,7 +1,8 @@
 #pragma once
 
-#include "core/game_state.h"
-#include "core/screen.h"
+#include "runtime/ports.h"
+#include "runtime/screen.h"
+#include "runtime/var.h"
 
 #include <functional>
 #include <map>
@@ -13,45 +14,12 @@
 
 namespace vermona {
 
-// Message box button styles and the codes of the buttons.
-inline constexpr int kOkOnly = 0;
-inline constexpr int kYesNo = 4;
-inline constexpr int kOk = 1;
-inline constexpr int kYes = 6;
-inline constexpr int kNo = 7;
-
-// What the game needs from the world outside. The real program answers with
-// Qt dialogs and the clock; tests and the script host answer from queues.
-class Ports {
-public:
-    virtual ~Ports() = default;
-    // Modal; returns kOk, kYes or kNo.
-    virtual int messageBox(const std::string &prompt, int style, const std::string &title) = 0;
-    // The game reseeds before every draw.
-    virtual void reseedFromClock() = 0;
-    // A fraction 0 <= r < 1.
-    virtual double nextFraction() = 0;
-};
-
-// Told about every change a front end has to draw.
-class ScreenObserver {
-public:
-    virtual ~ScreenObserver() = default;
-    virtual void screenCreated(Screen & /*screen*/) {}
-    virtual void screenVisibilityChanged(Screen & /*screen*/) {}
-    virtual void screenClosed(Screen & /*screen*/) {} // still alive during the call
-    virtual void controlChanged(Control & /*control*/) {}
-    virtual void programEnded() {}
-    // A window beside the screens was asked for, such as the growth chart.
-    virtual void viewRequested(const std::string & /*view*/) {}
-    // The bookkeeping of the game changed (a new week, a load).
-    virtual void recordChanged() {}
-};
-
 // Thrown by Game::end to unwind the handler that ended the program.
 struct ProgramEnd {};
 
-// The screen runtime and the shared game variables: one whole game.
+// The screen runtime: the screens of one game, what they keep beside their
+// controls, and the ports to the world outside. A whole game is an object
+// that can be made twice in one process.
 class Game {
 public:
     using Factory = std::function<std::unique_ptr<Screen>(Game &)>;
@@ -61,13 +29,11 @@ public:
     Game(const Game &) = delete;
     Game &operator=(const Game &) = delete;
 
-    GameState state;
-
-    void registerScreen(std::string id, Factory factory);
+    void registerScreen(std::string_view id, Factory factory);
     [[nodiscard]] bool knows(std::string_view id) const;
 
-    // Shows the start screen.
-    void start();
+    // Shows the first screen.
+    void start(std::string_view first);
 
     // The screen model. show: create (and run Form_Load) if needed, then make
     // visible. touch: create invisibly if needed. close: destroy; captions set
@@ -100,18 +66,18 @@ public:
 
     // Used by Control and Screen to report run-time changes.
     void notifyControlChanged(Control &control);
-    // Used by the bookkeeping that a front end draws.
-    void notifyRecordChanged();
+    // Tells the observers that something a view shows has changed.
+    void notifyDataChanged();
 
     // Asks the front end for a window beside the screens; without one,
     // nothing happens.
     void openView(const std::string &view);
 
-    // Bookkeeping that belongs to one game but is not game data (such as what
-    // the save file held when it was last written). Each part keeps its own
-    // record, found by type and created empty on first use.
-    template <class T> T &record() {
-        std::shared_ptr<void> &slot = records_[std::type_index(typeid(T))];
+    // What belongs to one game but not to the runtime: the game's variables,
+    // and bookkeeping beside them (such as what the save file last held).
+    // One object of each type, found by type and created empty on first use.
+    template <class T> T &store() {
+        std::shared_ptr<void> &slot = stores_[std::type_index(typeid(T))];
         if (!slot) {
             slot = std::make_shared<T>();
         }
@@ -130,7 +96,7 @@ private:
     std::vector<ScreenObserver *> observers_;
     int depth_ = 0;
     bool ended_ = false;
-    std::map<std::type_index, std::shared_ptr<void>> records_;
+    std::map<std::type_index, std::shared_ptr<void>> stores_;
 };
 
 } // namespace vermona

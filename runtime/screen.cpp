@@ -1,6 +1,6 @@
-#include "core/screen.h"
+#include "runtime/screen.h"
 
-#include "core/game.h"
+#include "runtime/game.h"
 
 namespace vermona {
 
@@ -56,9 +56,9 @@ void Control::setEnd(float x2, float y2) {
     owner_.game().notifyControlChanged(*this);
 }
 
-Screen::Screen(Game &game, std::string id, std::string caption, int clientWidth, int clientHeight,
+Screen::Screen(Game &game, std::string_view id, std::string caption, int clientWidth, int clientHeight,
                Rgb background)
-    : game_(game), s(game.state), id_(std::move(id)), caption_(std::move(caption)), clientWidth_(clientWidth),
+    : game_(game), id_(id), caption_(std::move(caption)), clientWidth_(clientWidth),
       clientHeight_(clientHeight), background_(background) {}
 
 Control *Screen::find(std::string_view name, int index) const {

@@ -1,38 +1,12 @@
 #pragma once
 
-#include "core/var.h"
+#include "runtime/var.h"
 
-#include <array>
-#include <cstddef>
 #include <string_view>
-#include <utility>
 
 namespace vermona {
 
-// A row of game variables addressed by position 1..Last, as the game numbers
-// them. A position outside the row reads as empty and takes no writes, so a
-// round or entrant number out of range cannot reach past the row.
-template <class T, int Last> class Slots {
-public:
-    static constexpr int kLast = Last;
-    [[nodiscard]] static constexpr bool holds(Var::Int position) { return position >= 1 && position <= Last; }
-    [[nodiscard]] T get(Var::Int position) const { return holds(position) ? items_[index(position)] : T{}; }
-    void set(Var::Int position, T value) {
-        if (holds(position)) {
-            items_[index(position)] = std::move(value);
-        }
-    }
-    [[nodiscard]] T *slot(Var::Int position) { return holds(position) ? &items_[index(position)] : nullptr; }
-    void clear() { items_ = {}; }
-
-private:
-    static constexpr std::size_t index(Var::Int position) { return static_cast<std::size_t>(position - 1); }
-    std::array<T, Last> items_{};
-};
-
-} // namespace vermona
-
-namespace vermona {
+class Game;
 
 // The one set of shared game variables. Screens read and write the fields
 // directly; there is no other store of game data.
@@ -91,5 +65,8 @@ struct GameState {
     Var *number(std::string_view name, int index = -1);
     TextVar *text(std::string_view name, int index = -1);
 };
+
+// The variables of one game, kept with it.
+GameState &stateOf(Game &game);
 
 } // namespace vermona

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace vermona {
 
@@ -61,5 +64,26 @@ private:
 
 // A text variable (prompts handed between shop screens, entrant names).
 using TextVar = std::optional<std::string>;
+
+// A row of variables addressed by position 1..Last, as the game numbers
+// them. A position outside the row reads as empty and takes no writes, so a
+// round or entrant number out of range cannot reach past the row.
+template <class T, int Last> class Slots {
+public:
+    static constexpr int kLast = Last;
+    [[nodiscard]] static constexpr bool holds(Var::Int position) { return position >= 1 && position <= Last; }
+    [[nodiscard]] T get(Var::Int position) const { return holds(position) ? items_[index(position)] : T{}; }
+    void set(Var::Int position, T value) {
+        if (holds(position)) {
+            items_[index(position)] = std::move(value);
+        }
+    }
+    [[nodiscard]] T *slot(Var::Int position) { return holds(position) ? &items_[index(position)] : nullptr; }
+    void clear() { items_ = {}; }
+
+private:
+    static constexpr std::size_t index(Var::Int position) { return static_cast<std::size_t>(position - 1); }
+    std::array<T, Last> items_{};
+};
 
 } // namespace vermona

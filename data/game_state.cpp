@@ -1,4 +1,6 @@
-#include "core/game_state.h"
+#include "data/game_state.h"
+
+#include "runtime/game.h"
 
 #include <array>
 #include <utility>
@@ -119,5 +121,7 @@ TextVar *GameState::text(std::string_view name, int index) {
     }
     return nullptr;
 }
+
+GameState &stateOf(Game &game) { return game.store<GameState>(); }
 
 } // namespace vermona

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/var.h"
+#include "runtime/var.h"
 
 #include <compare>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "core/clock_random.h"
+#include "runtime/clock_random.h"
 
 #include <chrono>
 
