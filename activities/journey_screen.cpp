@@ -8,31 +8,22 @@ namespace {
 
 class JourneyScreen : public GameScreen {
 public:
-    explicit JourneyScreen(Game &g) : GameScreen(g, ids::kJourney, kJourneyTitle, 4680, 3195, 0x8080FF) {
-        Label1.background = 0x80FF80;
-        Label1.font.points = 15.75;
-        Label2.background = 0x00FF00;
-        Label2.foreground = 0x000000;
-        Label2.font.points = 14.25;
-        Command2.background = 0xFFC080;
-        Command3.background = 0xFF80FF;
-        Command4.background = 0xE0E0E0;
-        for (Control *b : {&Command2, &Command3, &Command4}) {
-            b->font.bold = true;
-        }
-        Command1.background = 0xFFFF80;
-        Command1.onClick = [this] { Command1_Click(); };
-        Command2.onClick = [this] { Command2_Click(); };
-        Command3.onClick = [this] { Command3_Click(); };
-        Command4.onClick = [this] { Command4_Click(); };
-    }
+    explicit JourneyScreen(Game &g) : GameScreen(g, ids::kJourney, kJourneyTitle, 4680, 3195, 0x8080FF) {}
 
-    Control &Label1 = label("Label1", "魔法修得の旅へ行きます。１ヶ月ほどかかります。", 120, 120, 4215, 735);
-    Control &Label2 = label("Label2", "旅費として、１０００Gかかります。", 120, 960, 2295, 735);
-    Control &Command2 = button("Command2", "攻撃魔法修得へ", 2640, 1080, 1575, 495);
-    Control &Command3 = button("Command3", "回復魔法修得へ", 2640, 1800, 1575, 495);
-    Control &Command4 = button("Command4", "補助魔法修得へ", 2640, 2520, 1575, 495);
-    Control &Command1 = button("Command1", "やめる", 240, 2040, 975, 495);
+    // clang-format off
+    Control &Label1 = label("Label1", "魔法修得の旅へ行きます。１ヶ月ほどかかります。", 120, 120, 4215, 735)
+        .background(0x80FF80).points(15.75);
+    Control &Label2 = label("Label2", "旅費として、１０００Gかかります。", 120, 960, 2295, 735)
+        .background(0x00FF00).foreground(0x000000).points(14.25);
+    Control &Command2 = button("Command2", "攻撃魔法修得へ", 2640, 1080, 1575, 495)
+        .background(0xFFC080).bold().onClick([this] { Command2_Click(); });
+    Control &Command3 = button("Command3", "回復魔法修得へ", 2640, 1800, 1575, 495)
+        .background(0xFF80FF).bold().onClick([this] { Command3_Click(); });
+    Control &Command4 = button("Command4", "補助魔法修得へ", 2640, 2520, 1575, 495)
+        .background(0xE0E0E0).bold().onClick([this] { Command4_Click(); });
+    Control &Command1 = button("Command1", "やめる", 240, 2040, 975, 495)
+        .background(0xFFFF80).onClick([this] { Command1_Click(); });
+    // clang-format on
 
     void Command1_Click() { changeTo(ids::kSchedule); }
     void Command2_Click() { chooseFamily(ids::kAttackMagic); }

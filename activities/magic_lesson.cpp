@@ -20,10 +20,11 @@ std::string journeyTip() {
            std::to_string(kJourneyFatigue);
 }
 
-void MagicLessonScreen::learn(Var &level, int topLevel) {
+void MagicLessonScreen::learn(const MagicSchool &school) {
+    Var &level = s.*school.level;
     // The spell list has nothing beyond a school's top level; a further
     // journey would cost money and a month and hide the school's best spell.
-    if (level >= topLevel) {
+    if (level >= school.topLevel) {
         refuse("これ以上覚える魔法はありません");
         return;
     }
@@ -72,8 +73,9 @@ int MagicLessonScreen::intellectNeeded(Var::Int level) {
     }
 }
 
-void MagicLessonScreen::showNeeds(Control &button, const Var &level, int topLevel) {
-    if (level >= topLevel) {
+void MagicLessonScreen::showNeeds(Control &button, const MagicSchool &school) {
+    const Var &level = s.*school.level;
+    if (level >= school.topLevel) {
         button.setTip("これ以上覚える魔法はありません");
     } else {
         button.setTip("次のレベルに必要な知力 " + std::to_string(intellectNeeded(level.get())));

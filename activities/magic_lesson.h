@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/game_screen.h"
+#include "data/magic_schools.h"
 
 #include <string>
 
@@ -27,11 +28,11 @@ protected:
 
     // A school button: refuse, or spend the money and the time and raise the
     // school's level; either way the menu follows.
-    void learn(Var &level, int topLevel);
+    void learn(const MagicSchool &school);
     // "戻る": back to the journey screen, nothing spent.
     void back();
     // Tells on a school's button what its next level needs.
-    void showNeeds(Control &button, const Var &level, int topLevel);
+    void showNeeds(Control &button, const MagicSchool &school);
 
 private:
     [[nodiscard]] bool tooLittleIntellect(const Var &level) const;

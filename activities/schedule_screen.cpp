@@ -3,6 +3,9 @@
 #include "activities/magic_lesson.h"
 #include "data/game_screen.h"
 
+#include <string>
+#include <utility>
+
 namespace vermona {
 
 namespace {
@@ -11,33 +14,25 @@ constexpr const char *kResultTitle = "ヴェルモナ結果";
 
 class ScheduleScreen : public GameScreen {
 public:
-    explicit ScheduleScreen(Game &g) : GameScreen(g, ids::kSchedule, "予定", 6990, 3780, 0x00FFFF) {
-        Label1.font.points = 18;
-        // One colour per row of the grid.
-        for (Control *b : {&Command1, &Command4, &Command7, &Command10, &Command13}) {
-            b->background = 0xFFFF00;
-        }
-        for (Control *b : {&Command2, &Command5, &Command8, &Command11, &Command14}) {
-            b->background = 0x0000FF;
-        }
-        for (Control *b : {&Command3, &Command6, &Command9, &Command12}) {
-            b->background = 0x00FF00;
-        }
-        Command1.onClick = [this] { Command1_Click(); };
-        Command2.onClick = [this] { Command2_Click(); };
-        Command3.onClick = [this] { Command3_Click(); };
-        Command4.onClick = [this] { Command4_Click(); };
-        Command5.onClick = [this] { Command5_Click(); };
-        Command6.onClick = [this] { Command6_Click(); };
-        Command7.onClick = [this] { Command7_Click(); };
-        Command8.onClick = [this] { Command8_Click(); };
-        Command9.onClick = [this] { Command9_Click(); };
-        Command10.onClick = [this] { Command10_Click(); };
-        Command11.onClick = [this] { Command11_Click(); };
-        Command12.onClick = [this] { Command12_Click(); };
-        Command13.onClick = [this] { Command13_Click(); };
-        Command14.onClick = [this] { Command14_Click(); };
-    }
+    explicit ScheduleScreen(Game &g) : GameScreen(g, ids::kSchedule, "予定", 6990, 3780, 0x00FFFF) {}
+
+    // clang-format off
+    Control &Label1 = label("Label1", "この中から選んで下さい", 360, 240, 4575, 495).points(18);
+    Control &Command1 = choice("Command1", "休む", 360, 1200, 0xFFFF00).onClick([this] { Command1_Click(); });
+    Control &Command2 = choice("Command2", "勉強", 360, 1920, 0x0000FF).onClick([this] { Command2_Click(); });
+    Control &Command3 = choice("Command3", "筋トレ", 360, 2640, 0x00FF00).onClick([this] { Command3_Click(); });
+    Control &Command4 = choice("Command4", "マラソン", 1680, 1200, 0xFFFF00).onClick([this] { Command4_Click(); });
+    Control &Command5 = choice("Command5", "精神統一", 1680, 1920, 0x0000FF).onClick([this] { Command5_Click(); });
+    Control &Command6 = choice("Command6", "ダッシュ", 1680, 2640, 0x00FF00).onClick([this] { Command6_Click(); });
+    Control &Command7 = choice("Command7", "土木作業", 3000, 1200, 0xFFFF00).onClick([this] { Command7_Click(); });
+    Control &Command8 = choice("Command8", "郵便配達", 3000, 1920, 0x0000FF).onClick([this] { Command8_Click(); });
+    Control &Command9 = choice("Command9", "家庭教師", 3000, 2640, 0x00FF00).onClick([this] { Command9_Click(); });
+    Control &Command10 = choice("Command10", "警備", 4200, 1200, 0xFFFF00).onClick([this] { Command10_Click(); });
+    Control &Command11 = choice("Command11", "時計修理", 4200, 1920, 0x0000FF).onClick([this] { Command11_Click(); });
+    Control &Command12 = choice("Command12", "修行の旅", 4200, 2640, 0x00FF00).onClick([this] { Command12_Click(); });
+    Control &Command13 = choice("Command13", "町へ", 5400, 1200, 0xFFFF00).onClick([this] { Command13_Click(); });
+    Control &Command14 = choice("Command14", "戻る", 5400, 1920, 0x0000FF).onClick([this] { Command14_Click(); });
+    // clang-format on
 
     // What each activity gives and costs, and how likely a week of it is lost
     // at the hero's fatigue now; the journey's cost and time.
@@ -47,22 +42,6 @@ public:
         }
         Command12.setTip(journeyTip());
     }
-
-    Control &Label1 = label("Label1", "この中から選んで下さい", 360, 240, 4575, 495);
-    Control &Command1 = button("Command1", "休む", 360, 1200, 975, 495);
-    Control &Command2 = button("Command2", "勉強", 360, 1920, 975, 495);
-    Control &Command3 = button("Command3", "筋トレ", 360, 2640, 975, 495);
-    Control &Command4 = button("Command4", "マラソン", 1680, 1200, 975, 495);
-    Control &Command5 = button("Command5", "精神統一", 1680, 1920, 975, 495);
-    Control &Command6 = button("Command6", "ダッシュ", 1680, 2640, 975, 495);
-    Control &Command7 = button("Command7", "土木作業", 3000, 1200, 975, 495);
-    Control &Command8 = button("Command8", "郵便配達", 3000, 1920, 975, 495);
-    Control &Command9 = button("Command9", "家庭教師", 3000, 2640, 975, 495);
-    Control &Command10 = button("Command10", "警備", 4200, 1200, 975, 495);
-    Control &Command11 = button("Command11", "時計修理", 4200, 1920, 975, 495);
-    Control &Command12 = button("Command12", "修行の旅", 4200, 2640, 975, 495);
-    Control &Command13 = button("Command13", "町へ", 5400, 1200, 975, 495);
-    Control &Command14 = button("Command14", "戻る", 5400, 1920, 975, 495);
 
     // Rest and the ten activities that a tired hero may fail at, each as the
     // activity table has it.
@@ -84,6 +63,11 @@ public:
     void Command14_Click() { changeTo(ids::kMainMenu); }
 
 private:
+    // One button of the grid; each row of the grid has its own colour.
+    Control &choice(std::string name, std::string caption, int left, int top, Rgb rgb) {
+        return button(std::move(name), std::move(caption), left, top, 975, 495).background(rgb);
+    }
+
     // Every training and job: a fresh roll against fatigue decides whether the
     // week is spent on the activity or lost to rest. Rest itself draws
     // nothing. The box comes first so that the menu shown afterwards sees the

@@ -1,12 +1,12 @@
 // Starts the game to its first painted window and exits: the real start-up
 // (style, translation, fonts, every screen, the title window).
-#include "platform/app_start.h"
+#include "app/game_app.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
-    vermona::platform::setUpApplication(app);
-    vermona::platform::GameApp game;
+    vermona::app::setUpGameApplication(app);
+    vermona::app::GameApp game;
     return game.startAndWaitForFirstPaint() ? 0 : 1;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "data/calendar.h"
 #include "runtime/var.h"
 
 #include <compare>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,14 +15,6 @@ namespace vermona {
 
 class Game;
 struct GameState;
-
-// A week of the calendar. Orders by time.
-struct WeekDate {
-    Var::Int year = 0, month = 0, week = 0;
-    auto operator<=>(const WeekDate &) const = default;
-    // Weeks since 1年目 1月1週目, for placing weeks on a time line.
-    [[nodiscard]] Var::Int index() const { return ((year - 1) * 12 + (month - 1)) * 4 + (week - 1); }
-};
 
 WeekDate currentDate(const GameState &state);
 
@@ -50,6 +44,22 @@ struct GrowthRecord {
     std::vector<TournamentResult> tournaments;
     bool operator==(const GrowthRecord &) const = default;
 };
+
+// Goes through the record in date order, each tournament right after the
+// week it was held in.
+template <class OnWeek, class OnTournament>
+void forEachInDateOrder(const GrowthRecord &record, OnWeek week, OnTournament tournament) {
+    std::size_t t = 0;
+    for (const GrowthPoint &p : record.points) {
+        for (; t < record.tournaments.size() && record.tournaments[t].date < p.date; ++t) {
+            tournament(record.tournaments[t]);
+        }
+        week(p);
+    }
+    for (; t < record.tournaments.size(); ++t) {
+        tournament(record.tournaments[t]);
+    }
+}
 
 // The menu has shown this week's status: a week not seen before adds a
 // point, the week of the last point updates it. The record always ends at

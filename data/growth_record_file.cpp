@@ -69,21 +69,14 @@ std::string recordCsv(const GrowthRecord &record) {
         out += std::string(kTournamentRow) + ',' + date(r.date) + ",,,,,,,," + std::to_string(r.wins) + ',' +
                std::to_string(r.losses) + ',' + std::to_string(r.entrants) + '\n';
     };
-    // Each tournament right after the week it was held in.
-    std::size_t t = 0;
-    for (const GrowthPoint &p : record.points) {
-        for (; t < record.tournaments.size() && record.tournaments[t].date < p.date; ++t) {
-            tournament(record.tournaments[t]);
-        }
+    auto week = [&](const GrowthPoint &p) {
         out += std::string(kWeekRow) + ',' + date(p.date);
         for (Var::Int v : {p.attack, p.defense, p.speed, p.hp, p.intellect, p.mp, p.fatigue}) {
             out += ',' + std::to_string(v);
         }
         out += ",,,\n";
-    }
-    for (; t < record.tournaments.size(); ++t) {
-        tournament(record.tournaments[t]);
-    }
+    };
+    forEachInDateOrder(record, week, tournament);
     return out;
 }
 

@@ -3,12 +3,22 @@
 #include "runtime/screen.h"
 
 #include <QFont>
+#include <QStringList>
+#include <string>
+#include <vector>
 
 namespace vermona::platform {
 
-// Maps the design's font names to installed Japanese fonts. Must run before
-// the first window is built; safe to call more than once.
-void installFontSubstitutions();
+// A design's face name and the installed faces that may stand for it, best
+// first.
+struct FaceSubstitution {
+    std::string face;
+    QStringList installed;
+};
+
+// Maps the design's face names to installed fonts; defaultFace is the face
+// of a font that names none. Must run before the first window is built.
+void installFontSubstitutions(const std::vector<FaceSubstitution> &faces, const std::string &defaultFace);
 
 // The Qt font for a control's design font: the design's face name (resolved
 // through the substitutions), size in points, normal weight unless bold.

@@ -1,8 +1,5 @@
 #include "platform/frontend.h"
 
-#include "data/growth_record.h"
-#include "data/quit.h"
-#include "platform/growth_chart_window.h"
 #include "platform/screen_window.h"
 
 #include <QApplication>
@@ -24,39 +21,48 @@ Frontend::~Frontend() {
     for (auto &window : closing_) {
         delete window.data();
     }
-    delete chart_.data();
+    for (auto &[name, window] : views_) {
+        delete window.data();
+    }
+}
+
+void Frontend::registerView(std::string name, ViewFactory factory) {
+    viewFactories_[std::move(name)] = std::move(factory);
 }
 
 QWidget *Frontend::viewWindow(const std::string &view) const {
-    if (view == kGrowthView && chart_ && chart_->isVisible()) {
-        return chart_.data();
-    }
-    return nullptr;
+    auto it = views_.find(view);
+    return it != views_.end() && it->second && it->second->isVisible() ? it->second.data() : nullptr;
 }
 
 void Frontend::viewRequested(const std::string &view) {
-    if (view != kGrowthView) {
-        return;
-    }
-    if (!chart_) {
-        chart_ = new GrowthChartWindow(game_);
+    QPointer<ViewWindow> &window = views_[view];
+    if (!window) {
+        auto factory = viewFactories_.find(view);
+        if (factory == viewFactories_.end()) {
+            views_.erase(view);
+            return;
+        }
+        window = factory->second(game_);
         // Beside the window that asked for it, not over it.
         if (const ScreenWindow *from = lastActive(nullptr)) {
-            chart_->move(from->frameGeometry().topRight() + QPoint(8, 0));
+            window->move(from->frameGeometry().topRight() + QPoint(8, 0));
         }
     }
-    chart_->show();
+    window->show();
     if (const QString platform = QGuiApplication::platformName();
         platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) {
-        chart_->raise();
-        chart_->activateWindow();
+        window->raise();
+        window->activateWindow();
     }
 }
 
 void Frontend::dataChanged() {
-    // A closed chart window redraws when it is shown again.
-    if (chart_ && chart_->isVisible()) {
-        chart_->refresh();
+    // A closed view redraws when it is shown again.
+    for (auto &[name, window] : views_) {
+        if (window && window->isVisible()) {
+            window->refresh();
+        }
     }
 }
 
@@ -137,7 +143,7 @@ void Frontend::closeRequested() {
     }
     route([&] {
         game_.dispatch([&] {
-            if (confirmQuit(game_)) {
+            if (!closeRule_ || closeRule_()) {
                 game_.end();
             }
         });
@@ -228,8 +234,10 @@ void Frontend::controlChanged(Control &control) {
 }
 
 void Frontend::programEnded() {
-    if (chart_) {
-        chart_->hide();
+    for (auto &[name, window] : views_) {
+        if (window) {
+            window->hide();
+        }
     }
     if (onEnded_) {
         onEnded_();

@@ -3,18 +3,26 @@
 #include "runtime/game.h"
 
 #include <QPointer>
+#include <QWidget>
 #include <exception>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-class QWidget;
-
 namespace vermona::platform {
 
 class ScreenWindow;
-class GrowthChartWindow;
+
+// A window beside the screens that the game asks for by name
+// (Game::openView), such as a chart of its data. The program registers the
+// kinds it has; the front end opens, refreshes and hides them.
+class ViewWindow : public QWidget {
+public:
+    using QWidget::QWidget;
+    // The data it shows may have changed (Game::notifyDataChanged).
+    virtual void refresh() {}
+};
 
 // Draws the game's screens: one ScreenWindow per existing screen, kept in
 // step with the screen runtime. Every click, menu choice and timer tick of a
@@ -27,6 +35,14 @@ public:
     Frontend &operator=(const Frontend &) = delete;
 
     [[nodiscard]] Game &game() const { return game_; }
+
+    // A kind of side window, made on its first request.
+    using ViewFactory = std::function<ViewWindow *(Game &)>;
+    void registerView(std::string name, ViewFactory factory);
+    // Asked when the player closes a window: true when the program may end
+    // now. May ask the player through the game's message box. Without one,
+    // closing a window ends the program.
+    void setCloseRule(std::function<bool()> rule) { closeRule_ = std::move(rule); }
     [[nodiscard]] ScreenWindow *windowFor(const Screen &screen) const;
     [[nodiscard]] std::vector<ScreenWindow *> windows() const;
     // An open window beside the screens (Game::openView), or null.
@@ -75,7 +91,9 @@ private:
     std::map<const Screen *, QPointer<ScreenWindow>> windows_;
     std::vector<QPointer<ScreenWindow>> recent_;  // most recently active first
     std::vector<QPointer<ScreenWindow>> closing_; // closed, waiting for deletion
-    QPointer<GrowthChartWindow> chart_;
+    std::map<std::string, ViewFactory, std::less<>> viewFactories_;
+    std::map<std::string, QPointer<ViewWindow>, std::less<>> views_;
+    std::function<bool()> closeRule_;
     std::function<void()> onEnded_;
     std::function<void()> onError_;
     std::function<void(Screen &)> onPaint_;

@@ -1,9 +1,11 @@
 #include "platform/module_loader.h"
 
+#include "platform/application.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <iostream>
+#include <string>
 
 namespace vermona::platform {
 
@@ -27,9 +29,8 @@ QFunctionPointer loadModuleFunction(const QStringList &paths, const char *symbol
         errors << library->errorString();
         delete library;
     }
-    std::cerr << "vermona: no " << what << " module ("
-              << (errors.isEmpty() ? paths.join(", ") : errors.join("; ")).toStdString() << "); "
-              << consequence << '\n';
+    warn("no " + std::string(what) + " module (" +
+         (errors.isEmpty() ? paths.join(", ") : errors.join("; ")).toStdString() + "); " + consequence);
     return nullptr;
 }
 

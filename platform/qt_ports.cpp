@@ -1,14 +1,15 @@
 #include "platform/qt_ports.h"
 
+#include "platform/application.h"
+
 #include <QAbstractButton>
 #include <QIcon>
 #include <QMessageBox>
-#include <iostream>
 
 namespace vermona::platform {
 
 void QtPorts::unknownScreen(std::string_view id) {
-    std::cerr << "vermona: no screen " << id << "; the click did nothing\n";
+    warn("no screen " + std::string(id) + "; the click did nothing");
 }
 
 int QtPorts::messageBox(const std::string &prompt, int style, const std::string &title) {

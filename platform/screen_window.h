@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/control_widgets.h"
 #include "runtime/screen.h"
 
 #include <QWidget>
@@ -12,9 +13,6 @@ class QTimer;
 namespace vermona::platform {
 
 class Frontend;
-
-// Twips to logical pixels: 15 twips make one pixel.
-int px(int twips);
 
 // The one window class: draws any Screen from its design-time properties and
 // passes clicks on to the game. It knows nothing of the game's rules.

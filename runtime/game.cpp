@@ -155,11 +155,11 @@ void Game::closeAll() {
 void Game::end() { throw ProgramEnd{}; }
 
 void Game::click(Control &control) {
-    if (ended_ || !control.onClick || !control.enabled()) {
+    if (ended_ || !control.handler() || !control.enabled()) {
         return;
     }
     // Copy: the handler may close the screen that owns the control.
-    auto handler = control.onClick;
+    auto handler = control.handler();
     dispatch(handler);
 }
 

@@ -56,6 +56,116 @@ void Control::setEnd(float x2, float y2) {
     owner_.game().notifyControlChanged(*this);
 }
 
+Control &Control::onClick(Handler handler) {
+    handler_ = std::move(handler);
+    return *this;
+}
+
+Control &Control::background(Rgb rgb) {
+    design_.background = rgb;
+    return *this;
+}
+
+Control &Control::foreground(Rgb rgb) {
+    design_.foreground = rgb;
+    return *this;
+}
+
+Control &Control::font(std::string face, double points, bool bold) {
+    design_.font = Font{std::move(face), points, bold};
+    return *this;
+}
+
+Control &Control::points(double points) {
+    design_.font.points = points;
+    return *this;
+}
+
+Control &Control::bold() {
+    design_.font.bold = true;
+    return *this;
+}
+
+Control &Control::align(Align align) {
+    design_.align = align;
+    return *this;
+}
+
+Control &Control::autoSize() {
+    design_.autoSize = true;
+    return *this;
+}
+
+Control &Control::transparent() {
+    design_.transparent = true;
+    return *this;
+}
+
+Control &Control::border() {
+    design_.border = true;
+    return *this;
+}
+
+Control &Control::lineWidth(int pixels) {
+    design_.lineWidth = pixels;
+    return *this;
+}
+
+Control &Control::onTop() {
+    design_.lineOnTop = true;
+    return *this;
+}
+
+Control &Control::autoPlay() {
+    design_.autoPlay = true;
+    return *this;
+}
+
+Control &Control::picture(std::string file) {
+    design_.file = std::move(file);
+    return *this;
+}
+
+Control &Control::hidden() {
+    setVisible(false);
+    return *this;
+}
+
+ControlRow &ControlRow::onClick(std::function<void(int)> handler) {
+    for (Control *c : cells_) {
+        c->onClick([handler, index = c->index()] { handler(index); });
+    }
+    return *this;
+}
+
+ControlRow &ControlRow::onClick(const Control::Handler &handler) {
+    return each([&](Control &c) { c.onClick(handler); });
+}
+
+ControlRow &ControlRow::backgrounds(std::initializer_list<Rgb> rgbs) {
+    std::size_t i = 0;
+    for (Rgb rgb : rgbs) {
+        if (i < cells_.size()) {
+            cells_[i++]->background(rgb);
+        }
+    }
+    return *this;
+}
+
+ControlRow &ControlRow::each(const std::function<void(Control &)> &set) {
+    for (Control *c : cells_) {
+        set(*c);
+    }
+    return *this;
+}
+
+MenuEntry &MenuEntry::child(std::string childName, std::string childCaption, std::string keys,
+                            std::function<void()> handler) {
+    children.push_back(
+        MenuEntry{std::move(childName), std::move(childCaption), std::move(handler), {}, std::move(keys)});
+    return *this;
+}
+
 Screen::Screen(Game &game, std::string_view id, std::string caption, int clientWidth, int clientHeight,
                Rgb background)
     : game_(game), id_(id), caption_(std::move(caption)), clientWidth_(clientWidth),
@@ -89,18 +199,20 @@ MenuEntry *Screen::findMenu(std::string_view name) {
     return nullptr;
 }
 
-Control &Screen::add(ControlKind kind, std::string name, int index) {
+Control &Screen::add(ControlKind kind, std::string name, int index, int left, int top, int width,
+                     int height) {
     controls_.push_back(std::make_unique<Control>(*this, kind, std::move(name), index));
-    return *controls_.back();
+    Control &c = *controls_.back();
+    c.design_.left = left;
+    c.design_.top = top;
+    c.design_.width = width;
+    c.design_.height = height;
+    return c;
 }
 
 Control &Screen::button(std::string name, std::string caption, int left, int top, int width, int height) {
-    Control &c = add(ControlKind::Button, std::move(name));
+    Control &c = add(ControlKind::Button, std::move(name), -1, left, top, width, height);
     c.caption_ = std::move(caption);
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = height;
     return c;
 }
 
@@ -110,24 +222,45 @@ Control &Screen::label(std::string name, std::string caption, int left, int top,
 
 Control &Screen::label(std::string name, int index, std::string caption, int left, int top, int width,
                        int height) {
-    Control &c = add(ControlKind::Label, std::move(name), index);
+    Control &c = add(ControlKind::Label, std::move(name), index, left, top, width, height);
     c.caption_ = std::move(caption);
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = height;
     // A label's back colour defaults to the screen's, as a fresh label would.
-    c.background = background_;
+    c.design_.background = background_;
     return c;
 }
 
 Control &Screen::line(std::string name, int x1, int y1, int x2, int y2) {
-    Control &c = add(ControlKind::Line, std::move(name));
-    c.left = x1;
-    c.top = y1;
+    Control &c = add(ControlKind::Line, std::move(name), -1, x1, y1, 0, 0);
     c.x2_ = static_cast<float>(x2);
     c.y2_ = static_cast<float>(y2);
     return c;
+}
+
+Control &Screen::picture(std::string name, std::string file, int left, int top, int width, int height) {
+    Control &c = add(ControlKind::Picture, std::move(name), -1, left, top, width, height);
+    c.design_.file = std::move(file);
+    return c;
+}
+
+Control &Screen::movie(std::string name, std::string file, int left, int top, int width, int height) {
+    Control &c = add(ControlKind::Movie, std::move(name), -1, left, top, width, height);
+    c.design_.file = std::move(file);
+    return c;
+}
+
+Control &Screen::timer(std::string name, int interval) {
+    Control &c = add(ControlKind::Timer, std::move(name), -1, 0, 0, 0, 0);
+    c.design_.interval = interval;
+    return c;
+}
+
+ControlRow Screen::labelRow(const std::string &name, int top, std::initializer_list<ControlRow::Cell> cells) {
+    std::vector<Control *> row;
+    int index = 0;
+    for (const ControlRow::Cell &cell : cells) {
+        row.push_back(&label(name, index++, cell.caption, cell.left, top, cell.width, cell.height));
+    }
+    return ControlRow(std::move(row));
 }
 
 void Screen::changeTo(std::string_view next) {

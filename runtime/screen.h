@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,12 +29,33 @@ struct Font {
 enum class ControlKind { Button, Label, Line, Picture, Timer, Movie };
 enum class Align { Left, Center, Right };
 
-// One control of a screen with its design-time properties. Positions and
-// sizes are twips inside the client area. Only caption, tip, visibility,
-// whether it takes clicks and a line's end change at run time; their setters
-// tell the observers.
+// What a control looks like, fixed while its screen is built. Positions and
+// sizes are twips inside the client area.
+struct ControlDesign {
+    int left = 0, top = 0, width = 0, height = 0; // lines: from (left, top) to their end
+    std::optional<Rgb> background;                // unset: the system's look (plain button)
+    Rgb foreground = 0x000000;
+    Font font;
+    Align align = Align::Left;
+    bool autoSize = false;    // label grows and shrinks with its caption
+    bool transparent = false; // label shows the screen's background
+    bool border = false;      // label framed by a thin line
+    int lineWidth = 1;        // lines, pixels
+    bool lineOnTop = false;   // line drawn over buttons, pictures and movies too
+    std::string file;         // picture or movie file
+    bool autoPlay = false;    // movie: plays when shown; otherwise holds its first frame
+    int interval = 0;         // timer, milliseconds
+};
+
+// One control of a screen. Its design is set while the screen is built,
+// through the chainable setters, so that each control reads as one row of
+// its screen's layout. Only caption, tip, visibility, whether it takes
+// clicks and a line's end change at run time; their setters tell the
+// observers.
 class Control {
 public:
+    using Handler = std::function<void()>;
+
     Control(Screen &owner, ControlKind kind, std::string name, int index);
     Control(const Control &) = delete;
     Control &operator=(const Control &) = delete;
@@ -42,6 +65,9 @@ public:
     [[nodiscard]] const std::string &name() const { return name_; }
     [[nodiscard]] int index() const { return index_; } // -1 unless in a control array
     [[nodiscard]] std::string qualifiedName() const;   // Form3.Label4 or Form14.Label4(0)
+    [[nodiscard]] const ControlDesign &design() const { return design_; }
+    // What a click (or a timer's tick) runs; empty for a control that does nothing.
+    [[nodiscard]] const Handler &handler() const { return handler_; }
 
     [[nodiscard]] const std::string &caption() const { return caption_; }
     void setCaption(std::string text);
@@ -58,28 +84,33 @@ public:
     [[nodiscard]] const std::string &tip() const { return tip_; }
     void setTip(std::string text);
 
-    // Design-time properties, set while the screen is built.
-    int left = 0, top = 0, width = 0, height = 0; // lines: from (left, top) to (x2, y2)
-    std::optional<Rgb> background;                // unset: the system's look (plain button)
-    Rgb foreground = 0x000000;
-    Font font;
-    Align align = Align::Left;
-    bool autoSize = false;    // label grows and shrinks with its caption
-    bool transparent = false; // label shows the screen's background
-    bool border = false;      // label framed by a thin line
-    int lineWidth = 1;        // lines, pixels
-    bool lineOnTop = false;   // line drawn over buttons, pictures and movies too
-    std::string file;         // picture or movie file
-    bool autoPlay = false;    // movie: plays when shown; otherwise holds its first frame
-    int interval = 0;         // timer, milliseconds
-
-    std::function<void()> onClick; // also the timer's handler
+    // Building a screen. Each returns the control, for the next setter.
+    Control &onClick(Handler handler);
+    Control &onTimer(Handler handler) { return onClick(std::move(handler)); }
+    Control &background(Rgb rgb);
+    Control &foreground(Rgb rgb);
+    Control &font(std::string face, double points, bool bold = false);
+    Control &points(double points);
+    Control &bold();
+    Control &align(Align align);
+    Control &centred() { return align(Align::Center); }
+    Control &autoSize();
+    Control &transparent();
+    Control &border();
+    Control &lineWidth(int pixels);
+    Control &onTop();
+    Control &autoPlay();
+    // Buttons: a picture centred on the button and clipped to it.
+    Control &picture(std::string file);
+    Control &hidden();
 
 private:
     Screen &owner_;
     ControlKind kind_;
     std::string name_;
     int index_;
+    ControlDesign design_;
+    Handler handler_;
     std::string caption_;
     std::string tip_;
     bool visible_ = true;
@@ -89,17 +120,81 @@ private:
     friend class Screen;
 };
 
+// One row of a control array: the labels NAME(0), NAME(1), ... side by side,
+// built together and clicked through one handler.
+class ControlRow {
+public:
+    // One label of the row: its caption and its place on the row's line.
+    struct Cell {
+        std::string caption;
+        int left, width, height;
+    };
+
+    ControlRow() = default;
+    explicit ControlRow(std::vector<Control *> cells) : cells_(std::move(cells)) {}
+
+    [[nodiscard]] Control &operator[](std::size_t i) const { return *cells_.at(i); }
+    [[nodiscard]] std::size_t size() const { return cells_.size(); }
+    [[nodiscard]] auto begin() const { return cells_.begin(); }
+    [[nodiscard]] auto end() const { return cells_.end(); }
+
+    // Every label runs handler with its own index, as a control array does.
+    ControlRow &onClick(std::function<void(int)> handler);
+    // Every label runs the same handler.
+    ControlRow &onClick(const Control::Handler &handler);
+    // The setters of a control, for every label of the row.
+    ControlRow &background(Rgb rgb) {
+        return each([=](Control &c) { c.background(rgb); });
+    }
+    // A colour per label, from the left.
+    ControlRow &backgrounds(std::initializer_list<Rgb> rgbs);
+    ControlRow &foreground(Rgb rgb) {
+        return each([=](Control &c) { c.foreground(rgb); });
+    }
+    ControlRow &points(double points) {
+        return each([=](Control &c) { c.points(points); });
+    }
+    ControlRow &bold() {
+        return each([](Control &c) { c.bold(); });
+    }
+    ControlRow &centred() {
+        return each([](Control &c) { c.centred(); });
+    }
+    ControlRow &transparent() {
+        return each([](Control &c) { c.transparent(); });
+    }
+    ControlRow &border() {
+        return each([](Control &c) { c.border(); });
+    }
+    ControlRow &hidden() {
+        return each([](Control &c) { c.hidden(); });
+    }
+
+private:
+    ControlRow &each(const std::function<void(Control &)> &set);
+
+    std::vector<Control *> cells_;
+};
+
 struct MenuEntry {
     std::string name;
     std::string caption;
     std::function<void()> onClick; // unset for an entry that only opens its children
     std::vector<MenuEntry> children;
     std::string shortcut; // such as "Ctrl+S"; empty for none
+
+    // Adds an entry to this one's menu, with a shortcut such as "Ctrl+S" if
+    // given; returns this one, for the next.
+    MenuEntry &child(std::string childName, std::string childCaption, std::function<void()> handler) {
+        return child(std::move(childName), std::move(childCaption), {}, std::move(handler));
+    }
+    MenuEntry &child(std::string childName, std::string childCaption, std::string keys,
+                     std::function<void()> handler);
 };
 
 // A screen: a window with its controls, built at creation from its design and
 // destroyed on close. Subclasses declare their controls as members named as
-// designed and their handlers as methods.
+// designed, one row each in layout order, and their handlers as methods.
 class Screen {
 public:
     Screen(Game &game, std::string_view id, std::string caption, int clientWidth, int clientHeight,
@@ -133,12 +228,18 @@ public:
     [[nodiscard]] MenuEntry *findMenu(std::string_view name);
 
 protected:
+    // The builders: a control with its name, caption and box, for the
+    // setters to finish.
     Control &button(std::string name, std::string caption, int left, int top, int width, int height);
     Control &label(std::string name, std::string caption, int left, int top, int width, int height);
     Control &label(std::string name, int index, std::string caption, int left, int top, int width,
                    int height);
     Control &line(std::string name, int x1, int y1, int x2, int y2);
-    Control &add(ControlKind kind, std::string name, int index = -1);
+    Control &picture(std::string name, std::string file, int left, int top, int width, int height);
+    Control &movie(std::string name, std::string file, int left, int top, int width, int height);
+    Control &timer(std::string name, int interval);
+    // A row of a control array on one line from `top`, indexed from 0.
+    ControlRow labelRow(const std::string &name, int top, std::initializer_list<ControlRow::Cell> cells);
     MenuEntry &menuEntry(std::string name, std::string caption, std::function<void()> onClick = {});
     void setPicture(std::string file) { picture_ = std::move(file); }
     void setBorderless() { borderless_ = true; }
@@ -150,6 +251,8 @@ protected:
     Game &game_;
 
 private:
+    Control &add(ControlKind kind, std::string name, int index, int left, int top, int width, int height);
+
     std::string id_;
     std::string caption_;
     int clientWidth_;

@@ -7,25 +7,18 @@ namespace {
 
 class ElementScreen : public GameScreen {
 public:
-    explicit ElementScreen(Game &g) : GameScreen(g, ids::kElement, "主人公設定２", 6480, 1980, 0xFF00FF) {
-        Label1.background = 0x00FF00;
-        Label1.font.points = 14.25;
-        Label1.align = Align::Center;
-        Command2.background = 0xFF0000;
-        Command3.background = 0x00FFFF;
-        Command4.background = 0xFFFF00;
-        for (Control *b : {&Command2, &Command3, &Command4}) {
-            b->font.points = 11.25;
-        }
-        Command2.onClick = [this] { Command2_Click(); };
-        Command3.onClick = [this] { Command3_Click(); };
-        Command4.onClick = [this] { Command4_Click(); };
-    }
+    explicit ElementScreen(Game &g) : GameScreen(g, ids::kElement, "主人公設定２", 6480, 1980, 0xFF00FF) {}
 
-    Control &Label1 = label("Label1", "主人公の属性を決めて下さい", 1320, 360, 3615, 495);
-    Control &Command2 = button("Command2", "炎", 1320, 1080, 1095, 495);
-    Control &Command3 = button("Command3", "水", 2760, 1080, 1095, 495);
-    Control &Command4 = button("Command4", "雷", 4200, 1080, 1095, 495);
+    // clang-format off
+    Control &Label1 = label("Label1", "主人公の属性を決めて下さい", 1320, 360, 3615, 495)
+        .background(0x00FF00).points(14.25).centred();
+    Control &Command2 = button("Command2", "炎", 1320, 1080, 1095, 495)
+        .background(0xFF0000).points(11.25).onClick([this] { Command2_Click(); });
+    Control &Command3 = button("Command3", "水", 2760, 1080, 1095, 495)
+        .background(0x00FFFF).points(11.25).onClick([this] { Command3_Click(); });
+    Control &Command4 = button("Command4", "雷", 4200, 1080, 1095, 495)
+        .background(0xFFFF00).points(11.25).onClick([this] { Command4_Click(); });
+    // clang-format on
 
     void Command2_Click() { choose(1); }
     void Command3_Click() { choose(2); }

@@ -25,90 +25,56 @@ std::string elementName(Var::Int element) {
 
 namespace {
 
-// An ability as the status panel shows it: 1 or less reads "1".
-std::string atLeastOne(const Var &v) { return v <= 1 ? std::string("1") : v.text(); }
-
 class MainMenuScreen : public GameScreen {
 public:
     explicit MainMenuScreen(Game &g) : GameScreen(g, ids::kMainMenu, "メニュー", 5400, 6450, 0x00FF00) {
-        Label1.background = 0x80FF80;
-        Label1.foreground = 0x0000FF;
-        Label1.align = Align::Center;
-        Label1.font.points = 14.25;
-        Label17.background = 0xFFC0C0;
-        Label17.font.points = 12;
-        Label8.align = Align::Center;
-        Label8.font.points = 11.25;
-        for (Control *c : {&Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label16, &Label13}) {
-            c->transparent = true;
-            c->font.points = 12;
-        }
-        Label9.transparent = true;
-        Label9.font.points = 14.25;
-        for (Control *c : {&Label18, &Label19, &Label20, &Label21, &Label22, &Label23, &Label24, &Label10}) {
-            c->transparent = true;
-            c->autoSize = true;
-            c->font.points = 15.75;
-        }
-        for (Control *c : {&Label11, &Label12}) {
-            c->transparent = true;
-            c->autoSize = true;
-            c->font.points = 14.25;
-        }
-        Label14.transparent = true;
-        Label14.font.points = 14.25;
-        Command1.background = 0xFFFF00;
-        Command2.background = 0x00FFFF;
-        Command3.background = 0x0000FF;
-        Command4.background = 0xFF00FF;
-
-        Command1.onClick = [this] { Command1_Click(); };
-        Command2.onClick = [this] { Command2_Click(); };
-        Command3.onClick = [this] { Command3_Click(); };
-        Command4.onClick = [this] { Command4_Click(); };
-        MenuEntry &fail = menuEntry("fail", "ファイル");
         // Ctrl+S saves, as in any desktop program.
-        fail.children.push_back(MenuEntry{"save", "セーブ(S)", [this] { save_Click(); }, {}, "Ctrl+S"});
+        menuEntry("fail", "ファイル").child("save", "セーブ(S)", "Ctrl+S", [this] { save_Click(); });
         // The growth record opens in a window of its own beside the screens.
-        MenuEntry &record = menuEntry("record", "記録");
-        record.children.push_back(
-            MenuEntry{"growth", "成長グラフ", [this] { game_.openView(kGrowthView); }, {}, {}});
+        menuEntry("record", "記録").child("growth", "成長グラフ", [this] { game_.openView(kGrowthView); });
     }
 
-    Control &Label1 = label("Label1", "今週の予定を決定して下さい", 360, 360, 4455, 495);
-    Control &Label17 =
-        label("Label17", "行動をクリックすると一覧がでます。そこから選んで下さい。", 120, 1320, 3015, 975);
-    Control &Command1 = button("Command1", "行動", 960, 2520, 1215, 615);
-    Control &Label11 = label("Label11", "１年目", 1200, 3840, 975, 285);
-    Control &Label12 = label("Label12", "１月１週目", 960, 4320, 1455, 285);
-    Control &Command2 = button("Command2", "アイテム一覧", 960, 4800, 1455, 495);
-    Control &Command3 = button("Command3", "魔法一覧", 960, 5280, 1455, 495);
-    Control &Command4 = button("Command4", "次の大会", 960, 5760, 1455, 495);
+    // clang-format off
+    Control &Label1 = label("Label1", "今週の予定を決定して下さい", 360, 360, 4455, 495)
+        .background(0x80FF80).foreground(0x0000FF).centred().points(14.25);
+    Control &Label17 = label("Label17", "行動をクリックすると一覧がでます。そこから選んで下さい。", 120, 1320, 3015, 975)
+        .background(0xFFC0C0).points(12);
+    Control &Command1 = button("Command1", "行動", 960, 2520, 1215, 615)
+        .background(0xFFFF00).onClick([this] { Command1_Click(); });
+    Control &Label11 = label("Label11", "１年目", 1200, 3840, 975, 285).transparent().autoSize().points(14.25);
+    Control &Label12 = label("Label12", "１月１週目", 960, 4320, 1455, 285).transparent().autoSize().points(14.25);
+    Control &Command2 = button("Command2", "アイテム一覧", 960, 4800, 1455, 495)
+        .background(0x00FFFF).onClick([this] { Command2_Click(); });
+    Control &Command3 = button("Command3", "魔法一覧", 960, 5280, 1455, 495)
+        .background(0x0000FF).onClick([this] { Command3_Click(); });
+    Control &Command4 = button("Command4", "次の大会", 960, 5760, 1455, 495)
+        .background(0xFF00FF).onClick([this] { Command4_Click(); });
 
-    Control &Label8 = label("Label8", "現在の状態", 3480, 1080, 1335, 375);
-    Control &Label2 = label("Label2", "攻撃力", 3360, 1680, 735, 375);
-    Control &Label3 = label("Label3", "防御力", 3360, 2160, 735, 375);
-    Control &Label4 = label("Label4", "早さ", 3360, 2640, 615, 375);
-    Control &Label5 = label("Label5", "HP", 3360, 3120, 615, 375);
-    Control &Label6 = label("Label6", "知力", 3360, 3600, 615, 375);
-    Control &Label7 = label("Label7", "MP", 3360, 4080, 615, 375);
-    Control &Label16 = label("Label16", "疲労", 3360, 4560, 615, 375);
-    Control &Label9 = label("Label9", "Ｇ", 3360, 5040, 495, 375);
-    Control &Label13 = label("Label13", "属性", 3360, 5520, 615, 375);
+    Control &Label8 = label("Label8", "現在の状態", 3480, 1080, 1335, 375).centred().points(11.25);
+    Control &Label2 = label("Label2", "攻撃力", 3360, 1680, 735, 375).transparent().points(12);
+    Control &Label3 = label("Label3", "防御力", 3360, 2160, 735, 375).transparent().points(12);
+    Control &Label4 = label("Label4", "早さ", 3360, 2640, 615, 375).transparent().points(12);
+    Control &Label5 = label("Label5", "HP", 3360, 3120, 615, 375).transparent().points(12);
+    Control &Label6 = label("Label6", "知力", 3360, 3600, 615, 375).transparent().points(12);
+    Control &Label7 = label("Label7", "MP", 3360, 4080, 615, 375).transparent().points(12);
+    Control &Label16 = label("Label16", "疲労", 3360, 4560, 615, 375).transparent().points(12);
+    Control &Label9 = label("Label9", "Ｇ", 3360, 5040, 495, 375).transparent().points(14.25);
+    Control &Label13 = label("Label13", "属性", 3360, 5520, 615, 375).transparent().points(12);
 
-    Control &Label18 = label("Label18", "0", 4200, 1680, 195, 315);
-    Control &Label19 = label("Label19", "0", 4200, 2160, 195, 315);
-    Control &Label20 = label("Label20", "0", 4200, 2640, 195, 315);
-    Control &Label21 = label("Label21", "10", 4200, 3120, 390, 315);
-    Control &Label22 = label("Label22", "0", 4200, 3600, 195, 315);
-    Control &Label23 = label("Label23", "0", 4200, 4080, 195, 315);
-    Control &Label24 = label("Label24", "0", 4200, 4560, 195, 315);
-    Control &Label10 = label("Label10", "", 4200, 5040, 195, 315);
-    Control &Label14 = label("Label14", "炎", 4200, 5520, 495, 495);
+    Control &Label18 = value("Label18", "0", 1680, 195);
+    Control &Label19 = value("Label19", "0", 2160, 195);
+    Control &Label20 = value("Label20", "0", 2640, 195);
+    Control &Label21 = value("Label21", "10", 3120, 390);
+    Control &Label22 = value("Label22", "0", 3600, 195);
+    Control &Label23 = value("Label23", "0", 4080, 195);
+    Control &Label24 = value("Label24", "0", 4560, 195);
+    Control &Label10 = value("Label10", "", 5040, 195);
+    Control &Label14 = label("Label14", "炎", 4200, 5520, 495, 495).transparent().points(14.25);
 
     Control &Line1 = line("Line1", 3240, 1200, 3240, 6000);
     Control &Line2 = line("Line2", 5160, 1200, 5160, 6000);
     Control &Line3 = line("Line3", 3240, 6000, 5160, 6000);
+    // clang-format on
 
     // The weekly tick: every arrival at the menu runs it.
     void Form_Load() override {
@@ -139,24 +105,24 @@ public:
         if (s.fatigue >= 100) {
             s.fatigue = 100;
         }
-        Label18.setCaption(atLeastOne(s.strength));
-        Label19.setCaption(atLeastOne(s.defense));
-        Label20.setCaption(atLeastOne(s.speed));
-        Label21.setCaption(s.stamina <= 1 ? std::string("10") : Var(Var::mulSaturated(10, s.stamina)).text());
-        Label22.setCaption(atLeastOne(s.intellect));
-        Label23.setCaption(atLeastOne(s.magicPower));
         if (s.fatigue <= 0) {
             s.fatigue = 0;
-            Label24.setCaption("0");
-        } else {
-            Label24.setCaption(s.fatigue.text());
         }
-        Label11.setCaption(s.year.text() + "年目");
-        Label12.setCaption(s.month.text() + "月" + s.week.text() + "週目");
+        // The status panel shows what the growth record keeps.
+        const GrowthPoint shown = shownStatus(s);
+        Label18.setCaption(std::to_string(shown.attack));
+        Label19.setCaption(std::to_string(shown.defense));
+        Label20.setCaption(std::to_string(shown.speed));
+        Label21.setCaption(std::to_string(shown.hp));
+        Label22.setCaption(std::to_string(shown.intellect));
+        Label23.setCaption(std::to_string(shown.mp));
+        Label24.setCaption(std::to_string(shown.fatigue));
+        Label11.setCaption(yearText(shown.date.year));
+        Label12.setCaption(weekOfYearText(shown.date.month, shown.date.week));
         Label10.setCaption(s.money.text());
         s.matchRound = 0;
         Label14.setCaption(elementName(s.element));
-        noteWeek(game_, shownStatus(s));
+        noteWeek(game_, shown);
     }
 
     void Command1_Click() { changeTo(ids::kSchedule); }
@@ -182,6 +148,15 @@ public:
             return;
         }
         game_.msgBox("セーブを完了しました", kOkOnly, "ヴェルモナ");
+    }
+
+private:
+    // A status value: grows with its text, in the panel's right column.
+    Control &value(std::string name, std::string caption, int top, int width) {
+        return label(std::move(name), std::move(caption), 4200, top, width, 315)
+            .transparent()
+            .autoSize()
+            .points(15.75);
     }
 };
 

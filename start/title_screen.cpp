@@ -11,18 +11,15 @@ class TitleScreen : public GameScreen {
 public:
     explicit TitleScreen(Game &g)
         : GameScreen(g, ids::kTitle, "ヴェルモナシュミレーション", 5895, 4410, 0xFFFF00) {
-        Label1.background = 0x00FF00;
-        Label1.foreground = 0xFFFFFF;
-        Label1.font = {kMincho, 21.75};
-        Label1.align = Align::Center;
-        Command1.background = 0x00FFFF;
-        Command1.font.points = 12;
-        Command1.onClick = [this] { Command1_Click(); };
         menuEntry("help", "ロード", [this] { help_Click(); });
     }
 
-    Control &Label1 = label("Label1", "ヴェルモナシュミレーションゲーム", 240, 720, 5175, 615);
-    Control &Command1 = button("Command1", "開始", 2160, 2400, 1335, 735);
+    // clang-format off
+    Control &Label1 = label("Label1", "ヴェルモナシュミレーションゲーム", 240, 720, 5175, 615)
+        .background(0x00FF00).foreground(0xFFFFFF).font(kMincho, 21.75).centred();
+    Control &Command1 = button("Command1", "開始", 2160, 2400, 1335, 735)
+        .background(0x00FFFF).points(12).onClick([this] { Command1_Click(); });
+    // clang-format on
 
     void Command1_Click() {
         s.daysToTournament = game_.roll(15, 15);

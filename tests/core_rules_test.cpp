@@ -15,10 +15,10 @@ class ProbeScreen : public Screen {
 public:
     ProbeScreen(Game &g, std::string id, int *loads)
         : Screen(g, id, "probe", 1500, 1500, 0xFFFFFF), loads_(loads) {
-        Command1.onClick = [this] {
+        Command1.onClick([this] {
             game_.show("Probe2");
             game_.close(this->id());
-        };
+        });
     }
     Control &Label1 = label("Label1", "design", 0, 0, 100, 100);
     Control &Command1 = button("Command1", "go", 0, 0, 100, 100);
@@ -76,10 +76,10 @@ TEST_F(RuntimeTest, UnknownScreenIsReportedAndTheClickDoesNothing) {
     game.registerScreen("Probe3", [](Game &g) {
         struct Leaver : Screen {
             explicit Leaver(Game &gg) : Screen(gg, "Probe3", "", 10, 10, 0) {
-                Command1.onClick = [this] {
+                Command1.onClick([this] {
                     game_.show("Form99");
                     game_.close("Probe3");
-                };
+                });
             }
             Control &Command1 = button("Command1", "", 0, 0, 1, 1);
         };

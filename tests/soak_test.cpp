@@ -53,7 +53,7 @@ TEST(SoakTest, RandomClicksKeepTheGameConsistent) {
             std::vector<Control *> clickable;
             for (Screen *sc : visible) {
                 for (const auto &c : sc->controls()) {
-                    if (c->visible() && c->enabled() && c->onClick &&
+                    if (c->visible() && c->enabled() && c->handler() &&
                         (c->kind() == ControlKind::Button || c->kind() == ControlKind::Label)) {
                         clickable.push_back(c.get());
                     }

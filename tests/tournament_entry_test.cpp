@@ -12,14 +12,14 @@ struct EntryTest : test::TournamentTest {};
 class BetItemList : public GameScreen {
 public:
     explicit BetItemList(Game &g) : GameScreen(g, "Form15", "アイテム一覧", 100, 100, 0) {
-        Label8.onClick = [this] {
+        Label8.onClick([this] {
             if (s.itemListFromEntry != 1) {
                 return;
             }
             game_.control("Form21", "Label5").setCaption("薬草");
             s.itemListFromEntry = 0;
             changeTo("Form21");
-        };
+        });
     }
     Control &Label8 = label("Label8", 0, "Label8", 0, 0, 100, 100);
 };

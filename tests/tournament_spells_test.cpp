@@ -109,16 +109,18 @@ TEST_F(SpellTest, RowsLieAtTheirFixedPlacesWithFullWidthCosts) {
         const Control &text = control("Form7", rowName(row), 2);
         EXPECT_EQ(name.caption(), kRows[row - 1].name);
         for (const Control *c : {&name, &cost, &text}) {
-            EXPECT_EQ(c->top, 1200 + 360 * (row - 1)) << c->qualifiedName();
-            EXPECT_EQ(c->height, 375);
+            EXPECT_EQ(c->design().top, 1200 + 360 * (row - 1)) << c->qualifiedName();
+            EXPECT_EQ(c->design().height, 375);
         }
-        EXPECT_EQ((std::array{name.left, cost.left, text.left}), (std::array{240, 1800, 2760}));
-        EXPECT_EQ((std::array{name.width, cost.width, text.width}), (std::array{1575, 975, 3375}));
+        EXPECT_EQ((std::array{name.design().left, cost.design().left, text.design().left}),
+                  (std::array{240, 1800, 2760}));
+        EXPECT_EQ((std::array{name.design().width, cost.design().width, text.design().width}),
+                  (std::array{1575, 975, 3375}));
     }
     EXPECT_EQ(caption("Form7", "Label3", 1), "２");
     EXPECT_EQ(caption("Form7", "Label14", 1), "２０");
     EXPECT_EQ(caption("Form7", "Label17", 1), "１０");
-    EXPECT_EQ(control("Form7", "Label2", 0).top, 840);
+    EXPECT_EQ(control("Form7", "Label2", 0).design().top, 840);
 }
 
 // Every spell, each in a match of its own: its message with X, its cost, and

@@ -17,10 +17,10 @@ TEST_F(TableTest, EveryCellLiesInItsPlayersRowAndColumn) {
             SCOPED_TRACE(std::to_string(a) + " against " + std::to_string(b));
             const CellRef ref = cellOf(a, b);
             const Control &c = control("Form22", ref.name, ref.index);
-            EXPECT_EQ(c.left, 1440 + 600 * b);
-            EXPECT_EQ(c.top, 1560 + 360 * a);
-            EXPECT_EQ(c.width, 615);
-            EXPECT_EQ(c.height, 375);
+            EXPECT_EQ(c.design().left, 1440 + 600 * b);
+            EXPECT_EQ(c.design().top, 1560 + 360 * a);
+            EXPECT_EQ(c.design().width, 615);
+            EXPECT_EQ(c.design().height, 375);
             EXPECT_TRUE(seen.insert(&c).second) << "one label for two cells";
         }
     }
@@ -30,15 +30,15 @@ TEST_F(TableTest, EveryCellLiesInItsPlayersRowAndColumn) {
     for (int j = 1; j <= 7; ++j) {
         const std::string name = "Label" + std::to_string(j + 4);
         const Control &column = control("Form22", name, 2 * j + 2);
-        EXPECT_EQ(column.left, 1440 + 600 * j);
-        EXPECT_EQ(column.top, 1200);
+        EXPECT_EQ(column.design().left, 1440 + 600 * j);
+        EXPECT_EQ(column.design().top, 1200);
         const Control &row = control("Form22", name, 0);
-        EXPECT_EQ(row.left, 360);
-        EXPECT_EQ(row.top, 1560 + 360 * j);
+        EXPECT_EQ(row.design().left, 360);
+        EXPECT_EQ(row.design().top, 1560 + 360 * j);
         // Its line strikes through its diagonal cell.
         const Control &line = control("Form22", "Line" + std::to_string(j + 1));
-        EXPECT_EQ(line.left, 1440 + 600 * j);
-        EXPECT_EQ(line.top, 1560 + 360 * j);
+        EXPECT_EQ(line.design().left, 1440 + 600 * j);
+        EXPECT_EQ(line.design().top, 1560 + 360 * j);
     }
     EXPECT_EQ(caption("Form22", "Label11", 16), "８");
 }

@@ -92,33 +92,22 @@ std::string shortest(float value) {
     return ec == std::errc() ? std::string(buf, p) : std::string("?");
 }
 
-std::string dateText(const WeekDate &d) {
-    return std::to_string(d.year) + "年目" + std::to_string(d.month) + "月" + std::to_string(d.week) + "週目";
-}
-
 // The growth record, one line per week and per tournament in date order.
 void printRecord(std::ostream &out, const GrowthRecord &r) {
     if (r.points.empty() && r.tournaments.empty()) {
         out << "record empty\n";
         return;
     }
+    auto week = [&](const GrowthPoint &p) {
+        out << "week " << dateText(p.date) << " 攻撃力 " << p.attack << " 防御力 " << p.defense << " 早さ "
+            << p.speed << " HP " << p.hp << " 知力 " << p.intellect << " MP " << p.mp << " 疲労 " << p.fatigue
+            << '\n';
+    };
     auto tournament = [&](const TournamentResult &x) {
         out << "tournament " << dateText(x.date) << ' ' << x.wins << "勝" << x.losses << "敗 相手"
             << x.entrants << "人\n";
     };
-    // A tournament shows after the week it was held in.
-    std::size_t t = 0;
-    for (const GrowthPoint &p : r.points) {
-        for (; t < r.tournaments.size() && r.tournaments[t].date < p.date; ++t) {
-            tournament(r.tournaments[t]);
-        }
-        out << "week " << dateText(p.date) << " 攻撃力 " << p.attack << " 防御力 " << p.defense << " 早さ "
-            << p.speed << " HP " << p.hp << " 知力 " << p.intellect << " MP " << p.mp << " 疲労 " << p.fatigue
-            << '\n';
-    }
-    for (; t < r.tournaments.size(); ++t) {
-        tournament(r.tournaments[t]);
-    }
+    forEachInDateOrder(r, week, tournament);
 }
 
 } // namespace
@@ -177,8 +166,8 @@ void ScriptHost::wait(int ms) {
     while (ms > 0 && !game_.ended()) {
         int step = ms;
         for (auto &[timer, elapsed] : timerElapsed_) {
-            if (timer->enabled() && timer->interval > 0) {
-                step = std::min(step, timer->interval - elapsed);
+            if (timer->enabled() && timer->design().interval > 0) {
+                step = std::min(step, timer->design().interval - elapsed);
             }
         }
         step = std::max(step, 0);
@@ -188,9 +177,9 @@ void ScriptHost::wait(int ms) {
         }
         std::vector<Control *> due;
         for (auto &[timer, elapsed] : timerElapsed_) {
-            if (timer->enabled() && timer->interval > 0) {
+            if (timer->enabled() && timer->design().interval > 0) {
                 elapsed += step;
-                if (elapsed >= timer->interval) {
+                if (elapsed >= timer->design().interval) {
                     elapsed = 0;
                     due.push_back(timer);
                 }
@@ -251,181 +240,237 @@ Control &ScriptHost::target(const std::string &ref, bool forClick) {
     return *c;
 }
 
-void ScriptHost::runLine(const std::string &line) {
-    auto w = words(line);
-    if (w.empty() || w[0][0] == '#') {
+void ScriptHost::Line::need(std::size_t n) const {
+    if (words.size() != n) {
+        throw Failure{words[0] + " takes " + std::to_string(n - 1) + " argument(s)"};
+    }
+}
+
+std::string ScriptHost::Line::restAfter(std::size_t i) const {
+    std::size_t at = 0;
+    for (std::size_t k = 0; k <= i; ++k) {
+        at = text.find(words[k], at) + words[k].size();
+    }
+    const std::size_t start = text.find_first_not_of(" \t", at);
+    return start == std::string::npos ? std::string() : text.substr(start);
+}
+
+void ScriptHost::runLine(const std::string &text) {
+    Line line{text, words(text)};
+    if (line.words.empty() || line.words[0][0] == '#') {
         return;
     }
-    const std::string &cmd = w[0];
-    auto need = [&](std::size_t n) {
-        if (w.size() != n) {
-            throw Failure{cmd + " takes " + std::to_string(n - 1) + " argument(s)"};
-        }
+    using Command = void (ScriptHost::*)(const Line &);
+    static const std::map<std::string, Command, std::less<>> kCommands{
+        {"click", &ScriptHost::click},      {"menu", &ScriptHost::menu},
+        {"answer", &ScriptHost::answer},    {"random", &ScriptHost::random},
+        {"seed", &ScriptHost::seed},        {"get", &ScriptHost::variable},
+        {"set", &ScriptHost::variable},     {"caption", &ScriptHost::caption},
+        {"tip", &ScriptHost::property},     {"visible", &ScriptHost::property},
+        {"enabled", &ScriptHost::property}, {"line", &ScriptHost::lineEnd},
+        {"show", &ScriptHost::show},        {"screens", &ScriptHost::listScreens},
+        {"wait", &ScriptHost::waitCommand}, {"record", &ScriptHost::record},
+        {"shot", &ScriptHost::shot},
     };
-    if (cmd == "click") {
-        need(2);
-        Control &c = target(w[1], true);
-        if (c.kind() != ControlKind::Button && c.kind() != ControlKind::Label) {
-            throw Failure{c.qualifiedName() + " is not a button or a label"};
-        }
-        if (windows_ != nullptr) {
-            windows_->click(c);
-        } else {
-            game_.click(c);
-        }
-    } else if (cmd == "menu") {
-        need(2);
-        auto dot = w[1].find('.');
-        std::string form = w[1].substr(0, dot);
-        if (dot == std::string::npos) {
-            throw Failure{"expected FORM.ENTRY, got \"" + w[1] + "\""};
-        }
-        Screen *screen = &existing(form, true);
-        MenuEntry *entry = screen->findMenu(w[1].substr(dot + 1));
-        if (entry == nullptr) {
-            throw Failure{"no menu entry " + w[1].substr(dot + 1) + " on " + form};
-        }
-        if (windows_ != nullptr) {
-            windows_->choose(*screen, *entry);
-        } else {
-            game_.choose(*entry);
-        }
-    } else if (cmd == "answer") {
-        if (w.size() < 2) {
-            throw Failure{"answer takes one or more codes"};
-        }
-        for (std::size_t i = 1; i < w.size(); ++i) {
-            long long code = 0;
-            if (!parseInt(w[i], code) || (code != kYes && code != kNo)) {
-                throw Failure{"answer code must be 6 or 7, got \"" + w[i] + "\""};
-            }
-            answers_.push_back(static_cast<int>(code));
-        }
-    } else if (cmd == "random") {
-        if (w.size() < 2) {
-            throw Failure{"random takes one or more fractions"};
-        }
-        for (std::size_t i = 1; i < w.size(); ++i) {
-            double r = 0;
-            if (!parseFraction(w[i], r) || !(r >= 0 && r < 1)) {
-                throw Failure{"random needs 0 <= R < 1, got \"" + w[i] + "\""};
-            }
-            fractions_.push_back(r);
-        }
-    } else if (cmd == "seed") {
-        need(2);
-        long long n = 0;
-        if (!parseInt(w[1], n)) {
-            throw Failure{"seed needs a whole number, got \"" + w[1] + "\""};
-        }
-        engine_.seed(static_cast<std::uint64_t>(n));
-    } else if (cmd == "set" || cmd == "get") {
-        if (w.size() < 2) {
-            throw Failure{cmd + " needs a variable name"};
-        }
-        std::string name;
-        int index = -1;
-        if (!splitIndex(w[1], name, index)) {
-            throw Failure{"bad variable name \"" + w[1] + "\""};
-        }
-        Var *number = stateOf(game_).number(name, index);
-        TextVar *text = number == nullptr ? stateOf(game_).text(name, index) : nullptr;
-        if (number == nullptr && text == nullptr) {
-            throw Failure{"unknown variable " + w[1]};
-        }
-        if (cmd == "get") {
-            need(2);
-            out_ << w[1] << " = " << (number != nullptr ? number->text() : escaped(text->value_or("")))
-                 << '\n';
-            return;
-        }
-        if (w.size() < 3) {
-            throw Failure{"set needs a value"};
-        }
-        if (number != nullptr) {
-            need(3);
-            long long v = 0;
-            if (w[2] == "empty") {
-                number->clear();
-            } else if (parseInt(w[2], v)) {
-                *number = v;
-            } else {
-                throw Failure{"set needs a whole number or empty, got \"" + w[2] + "\""};
-            }
-        } else if (w.size() == 3 && w[2] == "empty") {
-            text->reset();
-        } else {
-            // The rest of the line, as written after the name.
-            auto at = line.find(w[1]) + w[1].size();
-            auto start = line.find_first_not_of(" \t", at);
-            *text = line.substr(start);
-        }
-    } else if (cmd == "caption" && w.size() > 2) {
-        // Sets a caption, as another screen's handler would: the rest of
-        // the line, as written after the control.
-        Control &c = target(w[1], false);
-        auto at = line.find(w[1]) + w[1].size();
-        c.setCaption(line.substr(line.find_first_not_of(" \t", at)));
-    } else if (cmd == "caption" || cmd == "tip" || cmd == "visible" || cmd == "enabled") {
-        need(2);
-        Control &c = target(w[1], false);
-        if (cmd == "caption") {
-            out_ << w[1] << " = " << quoted(c.caption()) << '\n';
-        } else if (cmd == "tip") {
-            out_ << w[1] << " tip = " << quoted(c.tip()) << '\n';
-        } else if (cmd == "visible") {
-            out_ << w[1] << (c.visible() ? " visible" : " hidden") << '\n';
-        } else {
-            out_ << w[1] << (c.enabled() ? " enabled" : " disabled") << '\n';
-        }
-    } else if (cmd == "line") {
-        need(2);
-        Control &c = target(w[1], false);
-        if (c.kind() != ControlKind::Line) {
-            throw Failure{c.qualifiedName() + " is not a line"};
-        }
-        out_ << w[1] << " from " << c.left << ',' << c.top << " to " << shortest(c.x2()) << ','
-             << shortest(c.y2()) << (c.visible() ? " visible" : " hidden") << '\n';
-    } else if (cmd == "show") {
-        // For screens no step of the game opens: shown as the game shows one.
-        need(2);
-        if (!game_.knows(w[1])) {
-            throw Failure{"unknown screen " + w[1]};
-        }
-        game_.dispatch([&] { game_.show(w[1]); });
-        if (windows_ != nullptr) {
-            windows_->wait(0);
-        }
-    } else if (cmd == "screens") {
-        need(1);
-        out_ << "screens:";
-        for (Screen *sc : game_.screens()) {
-            out_ << ' ' << sc->id() << (sc->visible() ? "" : "(hidden)");
-        }
-        out_ << '\n';
-    } else if (cmd == "wait") {
-        need(2);
-        long long ms = 0;
-        if (!parseInt(w[1], ms) || ms < 0 || ms > INT_MAX) {
-            throw Failure{"wait needs milliseconds, got \"" + w[1] + "\""};
-        }
-        wait(static_cast<int>(ms));
-    } else if (cmd == "record") {
-        need(1);
-        printRecord(out_, game_.store<GrowthRecord>());
-    } else if (cmd == "shot") {
-        need(3);
-        if (windows_ == nullptr) {
-            throw Failure{"shot needs --windows"};
-        }
-        // A window beside the screens, such as the growth chart, by its name.
-        std::string err =
-            game_.knows(w[1]) ? windows_->shot(existing(w[1], false), w[2]) : windows_->shotView(w[1], w[2]);
-        if (!err.empty()) {
-            throw Failure{err};
-        }
+    auto command = kCommands.find(line.words[0]);
+    if (command == kCommands.end()) {
+        throw Failure{"unknown command \"" + line.words[0] + "\""};
+    }
+    (this->*command->second)(line);
+}
+
+void ScriptHost::click(const Line &line) {
+    line.need(2);
+    Control &c = target(line.words[1], true);
+    if (c.kind() != ControlKind::Button && c.kind() != ControlKind::Label) {
+        throw Failure{c.qualifiedName() + " is not a button or a label"};
+    }
+    if (windows_ != nullptr) {
+        windows_->click(c);
     } else {
-        throw Failure{"unknown command \"" + cmd + "\""};
+        game_.click(c);
+    }
+}
+
+void ScriptHost::menu(const Line &line) {
+    line.need(2);
+    const std::string &ref = line.words[1];
+    auto dot = ref.find('.');
+    std::string form = ref.substr(0, dot);
+    if (dot == std::string::npos) {
+        throw Failure{"expected FORM.ENTRY, got \"" + ref + "\""};
+    }
+    Screen *screen = &existing(form, true);
+    MenuEntry *entry = screen->findMenu(ref.substr(dot + 1));
+    if (entry == nullptr) {
+        throw Failure{"no menu entry " + ref.substr(dot + 1) + " on " + form};
+    }
+    if (windows_ != nullptr) {
+        windows_->choose(*screen, *entry);
+    } else {
+        game_.choose(*entry);
+    }
+}
+
+void ScriptHost::answer(const Line &line) {
+    if (line.words.size() < 2) {
+        throw Failure{"answer takes one or more codes"};
+    }
+    for (std::size_t i = 1; i < line.words.size(); ++i) {
+        long long code = 0;
+        if (!parseInt(line.words[i], code) || (code != kYes && code != kNo)) {
+            throw Failure{"answer code must be 6 or 7, got \"" + line.words[i] + "\""};
+        }
+        answers_.push_back(static_cast<int>(code));
+    }
+}
+
+void ScriptHost::random(const Line &line) {
+    if (line.words.size() < 2) {
+        throw Failure{"random takes one or more fractions"};
+    }
+    for (std::size_t i = 1; i < line.words.size(); ++i) {
+        double r = 0;
+        if (!parseFraction(line.words[i], r) || !(r >= 0 && r < 1)) {
+            throw Failure{"random needs 0 <= R < 1, got \"" + line.words[i] + "\""};
+        }
+        fractions_.push_back(r);
+    }
+}
+
+void ScriptHost::seed(const Line &line) {
+    line.need(2);
+    long long n = 0;
+    if (!parseInt(line.words[1], n)) {
+        throw Failure{"seed needs a whole number, got \"" + line.words[1] + "\""};
+    }
+    engine_.seed(static_cast<std::uint64_t>(n));
+}
+
+void ScriptHost::variable(const Line &line) {
+    const std::vector<std::string> &w = line.words;
+    const std::string &cmd = w[0];
+    if (w.size() < 2) {
+        throw Failure{cmd + " needs a variable name"};
+    }
+    std::string name;
+    int index = -1;
+    if (!splitIndex(w[1], name, index)) {
+        throw Failure{"bad variable name \"" + w[1] + "\""};
+    }
+    GameState &state = stateOf(game_);
+    Var *number = state.number(name, index);
+    TextVar *text = number == nullptr ? state.text(name, index) : nullptr;
+    if (number == nullptr && text == nullptr) {
+        throw Failure{"unknown variable " + w[1]};
+    }
+    if (cmd == "get") {
+        line.need(2);
+        out_ << w[1] << " = " << (number != nullptr ? number->text() : escaped(text->value_or(""))) << '\n';
+        return;
+    }
+    if (w.size() < 3) {
+        throw Failure{"set needs a value"};
+    }
+    if (number != nullptr) {
+        line.need(3);
+        long long v = 0;
+        if (w[2] == "empty") {
+            number->clear();
+        } else if (parseInt(w[2], v)) {
+            *number = v;
+        } else {
+            throw Failure{"set needs a whole number or empty, got \"" + w[2] + "\""};
+        }
+    } else if (w.size() == 3 && w[2] == "empty") {
+        text->reset();
+    } else {
+        *text = line.restAfter(1);
+    }
+}
+
+void ScriptHost::caption(const Line &line) {
+    if (line.words.size() > 2) {
+        // Sets a caption, as another screen's handler would.
+        target(line.words[1], false).setCaption(line.restAfter(1));
+        return;
+    }
+    line.need(2);
+    const Control &c = target(line.words[1], false);
+    out_ << line.words[1] << " = " << quoted(c.caption()) << '\n';
+}
+
+void ScriptHost::property(const Line &line) {
+    line.need(2);
+    const std::string &cmd = line.words[0];
+    const std::string &ref = line.words[1];
+    Control &c = target(ref, false);
+    if (cmd == "tip") {
+        out_ << ref << " tip = " << quoted(c.tip()) << '\n';
+    } else if (cmd == "visible") {
+        out_ << ref << (c.visible() ? " visible" : " hidden") << '\n';
+    } else {
+        out_ << ref << (c.enabled() ? " enabled" : " disabled") << '\n';
+    }
+}
+
+void ScriptHost::lineEnd(const Line &line) {
+    line.need(2);
+    Control &c = target(line.words[1], false);
+    if (c.kind() != ControlKind::Line) {
+        throw Failure{c.qualifiedName() + " is not a line"};
+    }
+    out_ << line.words[1] << " from " << c.design().left << ',' << c.design().top << " to "
+         << shortest(c.x2()) << ',' << shortest(c.y2()) << (c.visible() ? " visible" : " hidden") << '\n';
+}
+
+void ScriptHost::show(const Line &line) {
+    // For screens no step of the game opens: shown as the game shows one.
+    line.need(2);
+    const std::string &id = line.words[1];
+    if (!game_.knows(id)) {
+        throw Failure{"unknown screen " + id};
+    }
+    game_.dispatch([&] { game_.show(id); });
+    if (windows_ != nullptr) {
+        windows_->wait(0);
+    }
+}
+
+void ScriptHost::listScreens(const Line &line) {
+    line.need(1);
+    out_ << "screens:";
+    for (Screen *sc : game_.screens()) {
+        out_ << ' ' << sc->id() << (sc->visible() ? "" : "(hidden)");
+    }
+    out_ << '\n';
+}
+
+void ScriptHost::waitCommand(const Line &line) {
+    line.need(2);
+    long long ms = 0;
+    if (!parseInt(line.words[1], ms) || ms < 0 || ms > INT_MAX) {
+        throw Failure{"wait needs milliseconds, got \"" + line.words[1] + "\""};
+    }
+    wait(static_cast<int>(ms));
+}
+
+void ScriptHost::record(const Line &line) {
+    line.need(1);
+    printRecord(out_, game_.store<GrowthRecord>());
+}
+
+void ScriptHost::shot(const Line &line) {
+    line.need(3);
+    if (windows_ == nullptr) {
+        throw Failure{"shot needs --windows"};
+    }
+    const std::string &name = line.words[1];
+    // A window beside the screens, such as the growth chart, by its name.
+    const std::string err = game_.knows(name) ? windows_->shot(existing(name, false), line.words[2])
+                                              : windows_->shotView(name, line.words[2]);
+    if (!err.empty()) {
+        throw Failure{err};
     }
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace vermona {
 
@@ -58,7 +59,33 @@ private:
         std::string reason;
     };
 
-    void runLine(const std::string &line);
+    // One line of a script, split into words; the text keeps what follows
+    // a command's first words as written.
+    struct Line {
+        std::string text;
+        std::vector<std::string> words;
+        // Exactly n words, the command's own included.
+        void need(std::size_t n) const;
+        // The text after word i, as written.
+        [[nodiscard]] std::string restAfter(std::size_t i) const;
+    };
+    void runLine(const std::string &text);
+
+    // The commands, one each.
+    void click(const Line &line);
+    void menu(const Line &line);
+    void answer(const Line &line);
+    void random(const Line &line);
+    void seed(const Line &line);
+    void variable(const Line &line); // get and set
+    void caption(const Line &line);  // prints a caption, or sets one
+    void property(const Line &line); // tip, visible, enabled
+    void lineEnd(const Line &line);
+    void show(const Line &line);
+    void listScreens(const Line &line);
+    void waitCommand(const Line &line);
+    void record(const Line &line);
+    void shot(const Line &line);
     // The screen named in a command; it must exist (and be visible to be
     // clicked).
     Screen &existing(const std::string &form, bool mustBeVisible);

@@ -1,4 +1,4 @@
-#include "platform/app_start.h"
+#include "app/game_app.h"
 #include "platform/frontend.h"
 #include "tools/script_host.h"
 #include "tools/script_windows.h"
@@ -18,11 +18,12 @@ int runWithWindows(int argc, char **argv, std::istream &script) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
     QApplication app(argc, argv);
-    vermona::platform::setUpApplication(app);
+    vermona::app::setUpGameApplication(app);
     vermona::ScriptHost host(std::cout);
     int status = 0;
     {
         vermona::platform::Frontend frontend(host.game());
+        vermona::app::equipFrontend(frontend);
         vermona::platform::QtScriptWindows windows(frontend);
         host.setWindows(&windows);
         status = host.run(script);

@@ -34,11 +34,11 @@ public:
     explicit BattleMessageScreen(Game &g) : GameScreen(g, ids::kBattleMessage, "", 5250, 1320, 0x000000) {
         setBorderless();
         placeOnDesktop(3225, 5910);
-        Label1.foreground = 0xFFFFFF;
-        Label1.onClick = [this] { Label1_Click(); };
     }
 
-    Control &Label1 = label("Label1", "", 120, 120, 4935, 1095);
+    // clang-format off
+    Control &Label1 = label("Label1", "", 120, 120, 4935, 1095).foreground(0xFFFFFF).onClick([this] { Label1_Click(); });
+    // clang-format on
 
     // After a cast the window opens on the spell's message.
     void Form_Load() override {
@@ -74,11 +74,7 @@ public:
         s.enemyTurnTaken = 1;
         if (down) {
             line.setEnd(kHeroGauge.full, line.y2());
-            game_.show(ids::kResult);
-            game_.control(ids::kResult, "Label1").setCaption("敗北");
-            game_.control(ids::kResult, "Label2").setCaption("残念！次は勝とう");
-            game_.close(ids::kBattleMessage);
-            game_.close(ids::kBattle);
+            endMatch(game_, Winner::Opponent);
         }
     }
 };

@@ -100,6 +100,16 @@ bool spellActs(Game &game, Var::Int kind, Var::Int amount) {
     return false;
 }
 
+void endMatch(Game &game, Winner winner) {
+    game.show(ids::kResult);
+    if (winner == Winner::Opponent) {
+        game.control(ids::kResult, "Label1").setCaption(kDefeatCaption);
+        game.control(ids::kResult, "Label2").setCaption("残念！次は勝とう");
+    }
+    game.close(ids::kBattleMessage);
+    game.close(ids::kBattle);
+}
+
 void setBattleCommandsEnabled(Game &game, bool enabled) {
     Screen *battle = game.find(ids::kBattle);
     if (battle == nullptr) {

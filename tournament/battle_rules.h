@@ -37,6 +37,15 @@ bool spellActs(Game &game, Var::Int kind, Var::Int amount);
 // The values a dispel goes back to, taken when a match starts.
 void rememberMatchValues(GameState &s);
 
+// How the result screen heads a lost match; it reads the heading back to
+// enter the match in the table.
+inline constexpr const char *kDefeatCaption = "敗北";
+
+enum class Winner { Hero, Opponent };
+// The match is over: the result screen opens, telling a defeat when the
+// opponent won, and the message window closes with the battle.
+void endMatch(Game &game, Winner winner);
+
 // The battle screen's commands wait while the message window (or the spell
 // list) is open over it, so the hero cannot act twice before the opponent
 // answers. Nothing happens when there is no battle.

@@ -8,97 +8,45 @@ namespace {
 
 // The arena drawn by vermona-arena-bitmap.
 constexpr const char *kArenaBitmap = "arena.bmp";
-constexpr const char *kAttackVideo = "KOUGEKI.AVI";
 constexpr int kGaugeWidth = 6; // pixels: thick enough to watch them fill
-
-void place(Control &c, int left, int top, int width, int height) {
-    c.left = left;
-    c.top = top;
-    c.width = width;
-    c.height = height;
-}
 
 class BattleScreen : public GameScreen {
 public:
-    explicit BattleScreen(Game &g) : GameScreen(g, ids::kBattle, "戦闘", 7350, 5415, kFormFace) {
-        // The picture's top lies above the window's edge, and the video area
-        // covers most of it.
-        place(Picture1, 360, -1560, 6255, 4215);
-        Picture1.file = kArenaBitmap;
-        place(ActiveMovie1, 360, 120, 6180, 2385);
-        ActiveMovie1.file = kAttackVideo;
-        Label1.background = 0xFFFF80;
-        for (Control *c : {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6, &Label7, &Label8, &Label9}) {
-            c->font.points = 11.25;
-        }
-        for (Control *c : {&Label2, &Label3}) {
-            c->background = 0xFF0000;
-        }
-        for (Control *c : {&Label4, &Label5}) {
-            c->background = 0xFF8000;
-        }
-        Label5.foreground = 0x000000;
-        for (Control *c : {&Label6, &Label7}) {
-            c->background = 0xFFFF00;
-        }
-        for (Control *c : {&Label8, &Label9}) {
-            c->background = 0x00FF00;
-        }
-        Label10.transparent = true;
-        Label10.autoSize = true;
-        Label10.font = {kGothic, 12, true};
+    explicit BattleScreen(Game &g) : GameScreen(g, ids::kBattle, "戦闘", 7350, 5415, kFormFace) {}
 
-        // The enemy's gauge lies over the picture and the video area, so its
-        // lines are drawn over them.
-        for (Control *c : {&Line4, &Line5}) {
-            c->lineOnTop = true;
-        }
-        for (Control *c : {&Line2, &Line4}) {
-            c->foreground = 0x00FF00;
-            c->lineWidth = kGaugeWidth;
-        }
-        for (Control *c : {&Line3, &Line5}) {
-            c->foreground = 0xFF0000;
-            c->lineWidth = kGaugeWidth;
-            c->setVisible(false);
-        }
-
-        for (Control *c : {&Command1, &Command2, &Command3, &Command4}) {
-            c->font.points = 14.25;
-        }
-        Command1.background = 0xFF0000;
-        Command2.background = 0x00FF00;
-        Command3.background = 0x00FFFF;
-        Command4.background = 0x0000FF;
-        Command1.onClick = [this] { Command1_Click(); };
-        Command2.onClick = [this] { Command2_Click(); };
-    }
-
-    Control &Picture1 = add(ControlKind::Picture, "Picture1");
-    Control &ActiveMovie1 = add(ControlKind::Movie, "ActiveMovie1");
+    // clang-format off
+    // The picture's top lies above the window's edge, and the video area
+    // covers most of it.
+    Control &Picture1 = picture("Picture1", kArenaBitmap, 360, -1560, 6255, 4215);
+    Control &ActiveMovie1 = movie("ActiveMovie1", kAttackVideo, 360, 120, 6180, 2385);
     Control &Line1 = line("Line1", 3360, 2520, 3360, 5400);
 
-    Control &Label1 = label("Label1", "主人公のステータス", 480, 2640, 2175, 375);
-    Control &Label2 = label("Label2", "攻撃力", 480, 3240, 975, 375);
-    Control &Label3 = label("Label3", "", 1800, 3240, 855, 405);
-    Control &Label4 = label("Label4", "防御力", 480, 3720, 975, 375);
-    Control &Label5 = label("Label5", "", 1800, 3720, 855, 375);
-    Control &Label6 = label("Label6", "素早さ", 480, 4200, 975, 375);
-    Control &Label7 = label("Label7", "", 1800, 4200, 855, 375);
-    Control &Label8 = label("Label8", "魔力", 480, 4680, 975, 375);
-    Control &Label9 = label("Label9", "", 1800, 4680, 855, 375);
-    Control &Label10 = label("Label10", "現在/最大", 2760, 3240, 1170, 240);
+    Control &Label1 = label("Label1", "主人公のステータス", 480, 2640, 2175, 375).background(0xFFFF80).points(11.25);
+    Control &Label2 = label("Label2", "攻撃力", 480, 3240, 975, 375).background(0xFF0000).points(11.25);
+    Control &Label3 = label("Label3", "", 1800, 3240, 855, 405).background(0xFF0000).points(11.25);
+    Control &Label4 = label("Label4", "防御力", 480, 3720, 975, 375).background(0xFF8000).points(11.25);
+    Control &Label5 = label("Label5", "", 1800, 3720, 855, 375).background(0xFF8000).foreground(0x000000).points(11.25);
+    Control &Label6 = label("Label6", "素早さ", 480, 4200, 975, 375).background(0xFFFF00).points(11.25);
+    Control &Label7 = label("Label7", "", 1800, 4200, 855, 375).background(0xFFFF00).points(11.25);
+    Control &Label8 = label("Label8", "魔力", 480, 4680, 975, 375).background(0x00FF00).points(11.25);
+    Control &Label9 = label("Label9", "", 1800, 4680, 855, 375).background(0x00FF00).points(11.25);
+    Control &Label10 = label("Label10", "現在/最大", 2760, 3240, 1170, 240).transparent().autoSize().points(12).bold();
 
-    // enemyGauge: the bar and the damage line; heroGauge likewise.
-    Control &Line4 = line("Line4", 3120, 1800, 4800, 1800);
-    Control &Line5 = line("Line5", 3120, 1800, 3135, 1800);
-    Control &Line2 = line("Line2", 2400, 3720, 4200, 3720);
-    Control &Line3 = line("Line3", 2400, 3720, 2415, 3720);
+    // enemyGauge: the bar and the damage line; heroGauge likewise. The
+    // enemy's gauge lies over the picture and the video area, so its lines
+    // are drawn over them.
+    Control &Line4 = line("Line4", 3120, 1800, 4800, 1800).foreground(0x00FF00).lineWidth(kGaugeWidth).onTop();
+    Control &Line5 = line("Line5", 3120, 1800, 3135, 1800).foreground(0xFF0000).lineWidth(kGaugeWidth).onTop().hidden();
+    Control &Line2 = line("Line2", 2400, 3720, 4200, 3720).foreground(0x00FF00).lineWidth(kGaugeWidth);
+    Control &Line3 = line("Line3", 2400, 3720, 2415, 3720).foreground(0xFF0000).lineWidth(kGaugeWidth).hidden();
 
-    Control &Command1 = button("Command1", "攻撃", 4560, 3360, 1215, 495);
-    Control &Command2 = button("Command2", "魔法", 3960, 3840, 1215, 495);
-    Control &Command3 = button("Command3", "アイテム", 5160, 3840, 1215, 495);
-    Control &Command4 = button("Command4", "特技", 4560, 4320, 1215, 495);
+    Control &Command1 = button("Command1", "攻撃", 4560, 3360, 1215, 495)
+        .background(0xFF0000).points(14.25).onClick([this] { Command1_Click(); });
+    Control &Command2 = button("Command2", "魔法", 3960, 3840, 1215, 495)
+        .background(0x00FF00).points(14.25).onClick([this] { Command2_Click(); });
+    Control &Command3 = button("Command3", "アイテム", 5160, 3840, 1215, 495).background(0x00FFFF).points(14.25);
+    Control &Command4 = button("Command4", "特技", 4560, 4320, 1215, 495).background(0x0000FF).points(14.25);
+    // clang-format on
 
     void Form_Load() override {
         Label3.setCaption(Var(Var::addSaturated(s.strength, s.weaponAttack)).text());
@@ -128,9 +76,7 @@ public:
         if (hitGauge(Line5, kEnemyGauge, d, s.enemyStamina.get(r))) {
             // Won: the opponent takes no turn, and the message goes with
             // the battle.
-            game_.show(ids::kResult);
-            game_.close(ids::kBattleMessage);
-            game_.close(ids::kBattle);
+            endMatch(game_, Winner::Hero);
         }
     }
 

@@ -10,28 +10,18 @@ constexpr const char *kNoItem = "アイテム一覧";
 
 class EntryScreen : public GameScreen {
 public:
-    explicit EntryScreen(Game &g) : GameScreen(g, ids::kEntry, "大会参加", 4680, 3195, kFormFace) {
-        for (Control *c : {&Label1, &Label3, &Label2}) {
-            c->background = 0xFFFF00;
-            c->font.points = 12;
-        }
-        for (Control *c : {&Label4, &Label5}) {
-            c->background = 0x00FF00;
-            c->font.points = 12;
-        }
-        Label5.autoSize = true;
-        Label5.onClick = [this] { Label5_Click(); };
-        Command1.onClick = [this] { Command1_Click(); };
-        Command2.onClick = [this] { Command2_Click(); };
-    }
+    explicit EntryScreen(Game &g) : GameScreen(g, ids::kEntry, "大会参加", 4680, 3195, kFormFace) {}
 
-    Control &Label1 = label("Label1", "現在の参加人数", 240, 480, 1695, 255);
-    Control &Label3 = label("Label3", "Label3", 2160, 480, 735, 255);
-    Control &Label2 = label("Label2", "人", 2880, 480, 255, 255);
-    Control &Label4 = label("Label4", "かけるアイテム", 240, 1080, 1695, 255);
-    Control &Label5 = label("Label5", kNoItem, 2160, 1080, 1335, 240);
-    Control &Command1 = button("Command1", "戻る", 1080, 1920, 855, 495);
-    Control &Command2 = button("Command2", "大会へ", 2280, 1920, 855, 495);
+    // clang-format off
+    Control &Label1 = label("Label1", "現在の参加人数", 240, 480, 1695, 255).background(0xFFFF00).points(12);
+    Control &Label3 = label("Label3", "Label3", 2160, 480, 735, 255).background(0xFFFF00).points(12);
+    Control &Label2 = label("Label2", "人", 2880, 480, 255, 255).background(0xFFFF00).points(12);
+    Control &Label4 = label("Label4", "かけるアイテム", 240, 1080, 1695, 255).background(0x00FF00).points(12);
+    Control &Label5 = label("Label5", kNoItem, 2160, 1080, 1335, 240)
+        .background(0x00FF00).points(12).autoSize().onClick([this] { Label5_Click(); });
+    Control &Command1 = button("Command1", "戻る", 1080, 1920, 855, 495).onClick([this] { Command1_Click(); });
+    Control &Command2 = button("Command2", "大会へ", 2280, 1920, 855, 495).onClick([this] { Command2_Click(); });
+    // clang-format on
 
     void Form_Load() override { Label3.setCaption(s.entrants.text()); }
 

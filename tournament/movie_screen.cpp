@@ -9,19 +9,12 @@ namespace {
 // three seconds whether or not it has finished.
 class MovieScreen : public GameScreen {
 public:
-    explicit MovieScreen(Game &g) : GameScreen(g, ids::kMovie, "ムービー", 6420, 2625, 0x000000) {
-        ActiveMovie1.left = 120;
-        ActiveMovie1.top = 120;
-        ActiveMovie1.width = 6180;
-        ActiveMovie1.height = 2385;
-        ActiveMovie1.file = "KOUGEKI.AVI";
-        ActiveMovie1.autoPlay = true;
-        Timer1.interval = 3000;
-        Timer1.onClick = [this] { Timer1_Timer(); };
-    }
+    explicit MovieScreen(Game &g) : GameScreen(g, ids::kMovie, "ムービー", 6420, 2625, 0x000000) {}
 
-    Control &ActiveMovie1 = add(ControlKind::Movie, "ActiveMovie1");
-    Control &Timer1 = add(ControlKind::Timer, "Timer1");
+    // clang-format off
+    Control &ActiveMovie1 = movie("ActiveMovie1", kAttackVideo, 120, 120, 6180, 2385).autoPlay();
+    Control &Timer1 = timer("Timer1", 3000).onTimer([this] { Timer1_Timer(); });
+    // clang-format on
 
     // Closing stops the timer, so the hand-over happens once.
     void Timer1_Timer() { changeTo(ids::kMainMenu); }

@@ -7,23 +7,17 @@ namespace {
 
 class NoticeScreen : public GameScreen {
 public:
-    explicit NoticeScreen(Game &g) : GameScreen(g, ids::kNotice, "大会", 5130, 3810, kFormFace) {
-        for (Control *c : {&Label1, &Label2, &Label3}) {
-            c->background = 0xFFFF00;
-            c->font.points = 15.75;
-        }
-        Command2.background = 0xFF80FF;
-        Command2.setVisible(false);
-        Command1.background = 0x0000FF;
-        Command1.onClick = [this] { Command1_Click(); };
-        Command2.onClick = [this] { Command2_Click(); };
-    }
+    explicit NoticeScreen(Game &g) : GameScreen(g, ids::kNotice, "大会", 5130, 3810, kFormFace) {}
 
-    Control &Label1 = label("Label1", "次回開催は", 480, 600, 1695, 375);
-    Control &Label2 = label("Label2", "０", 2160, 600, 375, 375);
-    Control &Label3 = label("Label3", "日後です。", 2520, 600, 1575, 375);
-    Control &Command2 = button("Command2", "大会に参加する", 1920, 1680, 1335, 615);
-    Control &Command1 = button("Command1", "戻る", 840, 3000, 1095, 495);
+    // clang-format off
+    Control &Label1 = label("Label1", "次回開催は", 480, 600, 1695, 375).background(0xFFFF00).points(15.75);
+    Control &Label2 = label("Label2", "０", 2160, 600, 375, 375).background(0xFFFF00).points(15.75);
+    Control &Label3 = label("Label3", "日後です。", 2520, 600, 1575, 375).background(0xFFFF00).points(15.75);
+    Control &Command2 = button("Command2", "大会に参加する", 1920, 1680, 1335, 615)
+        .background(0xFF80FF).hidden().onClick([this] { Command2_Click(); });
+    Control &Command1 = button("Command1", "戻る", 840, 3000, 1095, 495)
+        .background(0x0000FF).onClick([this] { Command1_Click(); });
+    // clang-format on
 
     void Form_Load() override {
         Label2.setCaption(s.daysToTournament.text());

@@ -1,5 +1,6 @@
 #include "data/game_screen.h"
 #include "data/growth_record.h"
+#include "tournament/battle_rules.h"
 #include "tournament/round_robin.h"
 #include "tournament/tournament_screens.h"
 
@@ -7,30 +8,23 @@ namespace vermona {
 
 namespace {
 
-constexpr const char *kDefeat = "敗北";
-
 class ResultScreen : public GameScreen {
 public:
-    explicit ResultScreen(Game &g) : GameScreen(g, ids::kResult, "大会", 4680, 1650, kFormFace) {
-        Label1.background = 0xFFFFFF;
-        Label1.foreground = 0xFF0000;
-        Label1.font.points = 15.75;
-        Label2.background = 0x00FFFF;
-        Label2.font.points = 12;
-        Command1.background = 0x00FF00;
-        Command1.onClick = [this] { Command1_Click(); };
-    }
+    explicit ResultScreen(Game &g) : GameScreen(g, ids::kResult, "大会", 4680, 1650, kFormFace) {}
 
-    Control &Label1 = label("Label1", "勝利！", 1680, 120, 975, 375);
-    Control &Label2 = label("Label2", "おめでとう！次も勝とう", 960, 720, 2535, 255);
-    Control &Command1 = button("Command1", "次へ", 1680, 1080, 975, 375);
+    // clang-format off
+    Control &Label1 = label("Label1", "勝利！", 1680, 120, 975, 375).background(0xFFFFFF).foreground(0xFF0000).points(15.75);
+    Control &Label2 = label("Label2", "おめでとう！次も勝とう", 960, 720, 2535, 255).background(0x00FFFF).points(12);
+    Control &Command1 = button("Command1", "次へ", 1680, 1080, 975, 375)
+        .background(0x00FF00).onClick([this] { Command1_Click(); });
+    // clang-format on
 
     void Command1_Click() {
         const int n = fieldSize(s);
         const Var::Int r = s.matchRound;
         if (r >= 1 && r <= n) {
             // The battle told how it ended on this screen.
-            if (Label1.caption() == kDefeat) {
+            if (Label1.caption() == kDefeatCaption) {
                 enter(static_cast<int>(r), 0);
             } else {
                 enter(0, static_cast<int>(r));

@@ -30,30 +30,23 @@ const char *columnNumber(int c) {
 
 class TableScreen : public GameScreen {
 public:
-    explicit TableScreen(Game &g) : GameScreen(g, ids::kTable, "大会", 6615, 5520, kFormFace) {
-        Label1.font.points = 12;
-        for (Control *c : {&Label2_0, &Label3, &Label4}) {
-            header(*c);
-        }
-        Label4.align = Align::Left;
-        cell(Label2_1);
-        Command1.font.points = 12;
-        Command1.onClick = [this] { Command1_Click(); };
-    }
+    explicit TableScreen(Game &g) : GameScreen(g, ids::kTable, "大会", 6615, 5520, kFormFace) {}
 
-    Control &Label1 = label("Label1", "総当たりで行います。以下の表の通りです。", 360, 600, 5895, 375);
+    // clang-format off
+    Control &Label1 = label("Label1", "総当たりで行います。以下の表の通りです。", 360, 600, 5895, 375).points(12);
     // The corner, the hero's column and row headers, and his diagonal cell.
-    Control &Label2_0 = label("Label2", 0, "", kHeaderLeft, kHeaderTop, kHeaderWidth, kCellHeight);
-    Control &Label3 = label("Label3", "１", columnLeft(1), kHeaderTop, kCellWidth, kCellHeight);
-    Control &Label4 = label("Label4", "主人公", kHeaderLeft, rowTop(1), kHeaderWidth, kCellHeight);
-    Control &Label2_1 = label("Label2", 1, "", columnLeft(1), rowTop(1), kCellWidth, kCellHeight);
+    Control &Label2_0 = cell(label("Label2", 0, "", kHeaderLeft, kHeaderTop, kHeaderWidth, kCellHeight), kHeader);
+    Control &Label3 = cell(label("Label3", "１", columnLeft(1), kHeaderTop, kCellWidth, kCellHeight), kHeader);
+    Control &Label4 = cell(label("Label4", "主人公", kHeaderLeft, rowTop(1), kHeaderWidth, kCellHeight), kHeader)
+        .align(Align::Left);
+    Control &Label2_1 = cell(label("Label2", 1, "", columnLeft(1), rowTop(1), kCellWidth, kCellHeight), kCell);
     // Entrant j owns Label(j + 4): its row header, its row up to the
     // diagonal, its column above the diagonal and its column header.
     std::array<std::vector<Control *>, kMaxEntrants + 1> entrantLabels = buildEntrantLabels();
-    Control &Line1 =
-        line("Line1", kHeaderLeft, kHeaderTop, kHeaderLeft + kHeaderWidth, kHeaderTop + kCellHeight);
+    Control &Line1 = line("Line1", kHeaderLeft, kHeaderTop, kHeaderLeft + kHeaderWidth, kHeaderTop + kCellHeight);
     std::array<Control *, kMaxEntrants + 1> diagonalLines = buildDiagonalLines();
-    Control &Command1 = button("Command1", "試合", 2760, 4800, 1095, 495);
+    Control &Command1 = button("Command1", "試合", 2760, 4800, 1095, 495).points(12).onClick([this] { Command1_Click(); });
+    // clang-format on
 
     void Form_Load() override {
         const int n = fieldSize(s);
@@ -101,40 +94,31 @@ public:
     }
 
 private:
-    static void header(Control &c) {
-        c.background = kHeader;
-        c.border = true;
-        c.align = Align::Center;
-        c.font.points = 12;
-    }
-    static void cell(Control &c) {
-        c.background = kCell;
-        c.border = true;
-        c.align = Align::Center;
-        c.font.points = 12;
+    // A boxed, centred cell of the table; headers and results differ only
+    // in their colour.
+    static Control &cell(Control &c, Rgb colour) {
+        return c.background(colour).border().centred().points(12);
     }
 
     std::array<std::vector<Control *>, kMaxEntrants + 1> buildEntrantLabels() {
         std::array<std::vector<Control *>, kMaxEntrants + 1> all;
         for (int j = 1; j <= kMaxEntrants; ++j) {
             const std::string name = "Label" + std::to_string(j + 4);
+            const int top = rowTop(j + 1);
+            const int left = columnLeft(j + 1);
             std::vector<Control *> &own = all[j];
-            Control &rowHeader = label(name, 0, "", kHeaderLeft, rowTop(j + 1), kHeaderWidth, kCellHeight);
-            header(rowHeader);
-            rowHeader.align = Align::Left;
-            own.push_back(&rowHeader);
+            auto addCell = [&](int index, const char *caption, int x, int y, Rgb colour) {
+                own.push_back(&cell(label(name, index, caption, x, y, kCellWidth, kCellHeight), colour));
+            };
+            own.push_back(&cell(label(name, 0, "", kHeaderLeft, top, kHeaderWidth, kCellHeight), kHeader)
+                               .align(Align::Left));
             for (int c = 1; c <= j + 1; ++c) {
-                own.push_back(&label(name, c, "", columnLeft(c), rowTop(j + 1), kCellWidth, kCellHeight));
-                cell(*own.back());
+                addCell(c, "", columnLeft(c), top, kCell);
             }
             for (int m = 1; m <= j; ++m) {
-                own.push_back(&label(name, j + 1 + m, "", columnLeft(j + 1), rowTop(j + 1 - m), kCellWidth,
-                                     kCellHeight));
-                cell(*own.back());
+                addCell(j + 1 + m, "", left, rowTop(j + 1 - m), kCell);
             }
-            own.push_back(&label(name, 2 * j + 2, columnNumber(j + 1), columnLeft(j + 1), kHeaderTop,
-                                 kCellWidth, kCellHeight));
-            header(*own.back());
+            addCell(2 * j + 2, columnNumber(j + 1), left, kHeaderTop, kHeader);
         }
         return all;
     }

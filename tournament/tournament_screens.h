@@ -10,6 +10,8 @@ class Game;
 
 // The window colour of the tournament screens that have none of their own.
 inline constexpr Rgb kFormFace = 0xF0F0F0;
+// The attack video: the battle holds its first frame, the movie screen plays it.
+inline constexpr const char *kAttackVideo = "KOUGEKI.AVI";
 
 std::unique_ptr<Screen> makeSpellListScreen(Game &game);     // Form7
 std::unique_ptr<Screen> makeMovieScreen(Game &game);         // Form19

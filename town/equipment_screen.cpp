@@ -1,6 +1,5 @@
 #include "data/game_screen.h"
 #include "town/equipment.h"
-#include "town/row_click.h"
 #include "town/town_screens.h"
 
 #include <array>
@@ -13,39 +12,25 @@ namespace {
 
 class EquipmentScreen : public GameScreen {
 public:
-    using Row = std::array<Control *, 2>; // name, bonus
+    explicit EquipmentScreen(Game &g) : GameScreen(g, ids::kEquipment, "装備変更", 4680, 3195, 0xFFFFFF) {}
 
-    explicit EquipmentScreen(Game &g) : GameScreen(g, ids::kEquipment, "装備変更", 4680, 3195, 0xFFFFFF) {
-        Label1.background = 0x00FF00;
-        Label1.font.points = 14.25;
-        Label2.background = 0xFF0000;
-        Label2.font.points = 12;
-        for (const Row &row : rows()) {
-            row[0]->background = 0x00FF00;
-            row[0]->autoSize = true;
-            row[1]->background = 0xFF0000;
-            for (Control *c : row) {
-                c->font.points = 14.25;
-                c->setVisible(false);
-            }
-        }
-        onRowClick(Label3, [this](int index) { Label3_Click(index); });
-        onRowClick(Label4, [this](int index) { Label4_Click(index); });
-        onRowClick(Label5, [this](int index) { Label5_Click(index); });
-        onRowClick(Label6, [this](int index) { Label6_Click(index); });
-        onRowClick(Label7, [this](int index) { Label7_Click(index); });
-        Command1.background = 0xFF00FF;
-        Command1.onClick = [this] { Command1_Click(); };
-    }
-
-    Control &Label1 = label("Label1", "装備一覧", 240, 120, 1215, 375);
-    Control &Label2 = label("Label2", "攻撃力", 2400, 240, 735, 255);
-    Row Label3 = row("Label3", 600, 780);
-    Row Label4 = row("Label4", 960, 780);
-    Row Label5 = row("Label5", 1320, 780);
-    Row Label6 = row("Label6", 1680, 780);
-    Row Label7 = row("Label7", 2040, 930);
-    Control &Command1 = button("Command1", "戻る", 1800, 2760, 975, 375);
+    // clang-format off
+    Control &Label1 = label("Label1", "装備一覧", 240, 120, 1215, 375).background(0x00FF00).points(14.25);
+    Control &Label2 = label("Label2", "攻撃力", 2400, 240, 735, 255).background(0xFF0000).points(12);
+    // Name and bonus of an owned item; the name grows with what it shows.
+    ControlRow Label3 = growingName(labelRow("Label3", 600, {{"Label3", 240, 780, 285}, {"Label3", 2400, 855, 255}}))
+        .backgrounds({0x00FF00, 0xFF0000}).points(14.25).hidden().onClick([this](int index) { Label3_Click(index); });
+    ControlRow Label4 = growingName(labelRow("Label4", 960, {{"Label4", 240, 780, 285}, {"Label4", 2400, 855, 255}}))
+        .backgrounds({0x00FF00, 0xFF0000}).points(14.25).hidden().onClick([this](int index) { Label4_Click(index); });
+    ControlRow Label5 = growingName(labelRow("Label5", 1320, {{"Label5", 240, 780, 285}, {"Label5", 2400, 855, 255}}))
+        .backgrounds({0x00FF00, 0xFF0000}).points(14.25).hidden().onClick([this](int index) { Label5_Click(index); });
+    ControlRow Label6 = growingName(labelRow("Label6", 1680, {{"Label6", 240, 780, 285}, {"Label6", 2400, 855, 255}}))
+        .backgrounds({0x00FF00, 0xFF0000}).points(14.25).hidden().onClick([this](int index) { Label6_Click(index); });
+    ControlRow Label7 = growingName(labelRow("Label7", 2040, {{"Label7", 240, 930, 285}, {"Label7", 2400, 855, 255}}))
+        .backgrounds({0x00FF00, 0xFF0000}).points(14.25).hidden().onClick([this](int index) { Label7_Click(index); });
+    Control &Command1 = button("Command1", "戻る", 1800, 2760, 975, 375).background(0xFF00FF)
+        .onClick([this] { Command1_Click(); });
+    // clang-format on
 
     // Every owned item of the kind gets a row of its own, so any of them can
     // be equipped. Armour and accessories have no items.
@@ -61,7 +46,7 @@ public:
         }
         // Counted afresh, whatever a save file held.
         s.equipStep = 0;
-        const std::array<Row, 5> all = rows();
+        const std::array<ControlRow, 5> all = rows();
         for (std::size_t i = 0; i < kind.size(); ++i) {
             const Equipment &item = *kind[i];
             if (s.*item.owned != 1 || s.equipStep >= static_cast<Var::Int>(all.size())) {
@@ -72,10 +57,10 @@ public:
                 s.equipChoice = static_cast<Var::Int>(i) + 1;
             }
             listed_[n] = &item;
-            all[n][0]->setCaption(item.name);
-            all[n][1]->setCaption(item.shownValue);
-            all[n][0]->setVisible(true);
-            all[n][1]->setVisible(true);
+            all[n][0].setCaption(item.name);
+            all[n][1].setCaption(item.shownValue);
+            all[n][0].setVisible(true);
+            all[n][1].setVisible(true);
             s.equipStep += 1;
         }
         s.equipStep = 0;
@@ -94,11 +79,12 @@ public:
     }
 
 private:
-    Row row(const char *name, int top, int nameWidth) {
-        return {&label(name, 0, name, 240, top, nameWidth, 285), &label(name, 1, name, 2400, top, 855, 255)};
+    static ControlRow growingName(ControlRow row) {
+        row[0].autoSize();
+        return row;
     }
 
-    [[nodiscard]] std::array<Row, 5> rows() const { return {Label3, Label4, Label5, Label6, Label7}; }
+    [[nodiscard]] std::array<ControlRow, 5> rows() const { return {Label3, Label4, Label5, Label6, Label7}; }
 
     // Stays on this screen; "戻る" shows the item screen with the new name.
     void equip(std::size_t row) {

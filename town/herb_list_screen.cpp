@@ -11,33 +11,21 @@ constexpr int kHerbPrice = 50;
 class HerbListScreen : public ShopListScreen {
 public:
     explicit HerbListScreen(Game &g)
-        : ShopListScreen(g, ids::kHerbList, "アイテム屋", 4680, 3195, 0xFF00FF, ids::kItemShop) {
-        Label1.transparent = true;
-        Label1.foreground = 0xE0E0E0;
-        Label1.font.points = 14.25;
-        for (Control *c : {&Label4, &Label3, &Label5, &Label6}) {
-            c->background = 0xFFFFFF;
-        }
-        Label4.foreground = 0xFF00FF;
-        Label3.foreground = 0x0000FF;
-        Label2.transparent = true;
-        Label2.font.points = 12;
-        Label5.foreground = 0xFF00FF;
-        Label5.font.points = 9.75;
-        Label6.foreground = 0x0000FF;
-        Label6.font.points = 9.75;
-        Command1.background = 0xFFFF00;
-        Label2.onClick = [this] { Label2_Click(); };
-        Command1.onClick = [this] { Command1_Click(); };
-    }
+        : ShopListScreen(g, ids::kHerbList, "アイテム屋", 4680, 3195, 0xFF00FF, ids::kItemShop) {}
 
-    Control &Label1 = label("Label1", "何が欲しいのですか？", 840, 240, 2775, 375);
-    Control &Label4 = label("Label4", "効果", 2040, 600, 495, 255);
-    Control &Label3 = label("Label3", "値段", 3600, 600, 495, 255);
-    Control &Label2 = label("Label2", "薬草", 480, 960, 480, 240);
-    Control &Label5 = label("Label5", "体力回復", 1560, 960, 1455, 255);
-    Control &Label6 = label("Label6", "５０Ｇ", 3600, 960, 855, 255);
-    Control &Command1 = button("Command1", "戻る", 1800, 2760, 855, 375);
+    // clang-format off
+    Control &Label1 = label("Label1", "何が欲しいのですか？", 840, 240, 2775, 375)
+        .transparent().foreground(0xE0E0E0).points(14.25);
+    Control &Label4 = label("Label4", "効果", 2040, 600, 495, 255).background(0xFFFFFF).foreground(0xFF00FF);
+    Control &Label3 = label("Label3", "値段", 3600, 600, 495, 255).background(0xFFFFFF).foreground(0x0000FF);
+    Control &Label2 = label("Label2", "薬草", 480, 960, 480, 240).transparent().points(12).onClick([this] { Label2_Click(); });
+    Control &Label5 = label("Label5", "体力回復", 1560, 960, 1455, 255)
+        .background(0xFFFFFF).foreground(0xFF00FF).points(9.75);
+    Control &Label6 = label("Label6", "５０Ｇ", 3600, 960, 855, 255)
+        .background(0xFFFFFF).foreground(0x0000FF).points(9.75);
+    Control &Command1 = button("Command1", "戻る", 1800, 2760, 855, 375).background(0xFFFF00)
+        .onClick([this] { Command1_Click(); });
+    // clang-format on
 
     // Herbs are counted, not owned once: each purchase adds one.
     void Label2_Click() {

@@ -7,25 +7,17 @@ namespace {
 
 class ItemShopScreen : public GameScreen {
 public:
-    explicit ItemShopScreen(Game &g) : GameScreen(g, ids::kItemShop, "アイテム屋", 4965, 3615, 0xFFFF00) {
-        Label1.background = 0x00FF00;
-        Label2.background = 0x00FFFF;
-        Label3.background = 0x0000FF;
-        Label3.foreground = 0xFFFFFF;
-        Label4.background = 0x000000;
-        Label4.foreground = 0xFFFFFF;
-        for (Control *l : {&Label1, &Label2, &Label3, &Label4}) {
-            l->font.points = 14.25;
-        }
-        Label2.onClick = [this] { Label2_Click(); };
-        Label3.onClick = [this] { Label3_Click(); };
-        Label4.onClick = [this] { Label4_Click(); };
-    }
+    explicit ItemShopScreen(Game &g) : GameScreen(g, ids::kItemShop, "アイテム屋", 4965, 3615, 0xFFFF00) {}
 
-    Control &Label1 = label("Label1", "何のご用です？", 1200, 360, 2055, 375);
-    Control &Label2 = label("Label2", "購入", 1080, 1200, 975, 375);
-    Control &Label3 = label("Label3", "売却", 3120, 1200, 975, 375);
-    Control &Label4 = label("Label4", "戻る", 2160, 2280, 615, 375);
+    // clang-format off
+    Control &Label1 = label("Label1", "何のご用です？", 1200, 360, 2055, 375).background(0x00FF00).points(14.25);
+    Control &Label2 = label("Label2", "購入", 1080, 1200, 975, 375).background(0x00FFFF).points(14.25)
+        .onClick([this] { Label2_Click(); });
+    Control &Label3 = label("Label3", "売却", 3120, 1200, 975, 375).background(0x0000FF).foreground(0xFFFFFF).points(14.25)
+        .onClick([this] { Label3_Click(); });
+    Control &Label4 = label("Label4", "戻る", 2160, 2280, 615, 375).background(0x000000).foreground(0xFFFFFF).points(14.25)
+        .onClick([this] { Label4_Click(); });
+    // clang-format on
 
     void Label2_Click() {
         s.shopMode = 0;

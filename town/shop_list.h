@@ -2,9 +2,7 @@
 
 #include "data/game_screen.h"
 #include "town/equipment.h"
-#include "town/row_click.h"
 
-#include <array>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -19,10 +17,9 @@ protected:
                    Rgb background, std::string_view front);
 
     // One row of an equipment list: name, bonus and price labels.
-    using RowLabels = std::array<Control *, 3>;
     struct Row {
         const Equipment &item;
-        RowLabels labels;
+        const ControlRow &labels;
     };
 
     // Selling mode: the row of the first item not owned goes, and only that one.

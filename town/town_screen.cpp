@@ -8,32 +8,21 @@ namespace {
 
 class TownScreen : public GameScreen {
 public:
-    explicit TownScreen(Game &g) : GameScreen(g, ids::kTown, "町", 5745, 4590, 0x00FF00) {
-        Label1.transparent = true;
-        Label1.font.points = 20.25;
-        Command1.background = 0xFF0000;
-        Command1.file = kWeaponSignSmall;
-        Command2.background = 0x00FFFF;
-        Command2.file = kArmourSign;
-        Command3.background = 0xFFFF00;
-        Command4.background = 0xFF00FF;
-        Command5.background = 0x00FF00;
-        for (Control *b : {&Command1, &Command2, &Command3, &Command4, &Command5}) {
-            b->font.points = 14.25;
-        }
-        Command1.onClick = [this] { Command1_Click(); };
-        Command2.onClick = [this] { Command2_Click(); };
-        // Command3, the accessory shop, has no shop behind it.
-        Command4.onClick = [this] { Command4_Click(); };
-        Command5.onClick = [this] { Command5_Click(); };
-    }
+    explicit TownScreen(Game &g) : GameScreen(g, ids::kTown, "町", 5745, 4590, 0x00FF00) {}
 
-    Control &Label1 = label("Label1", "どこへ行く？", 1680, 360, 2175, 495);
-    Control &Command1 = button("Command1", "", 720, 1080, 1455, 1095);
-    Control &Command2 = button("Command2", "", 3120, 720, 1455, 1695);
-    Control &Command3 = button("Command3", "アクセサリー屋", 720, 2640, 1455, 735);
-    Control &Command4 = button("Command4", "アイテム屋", 3120, 2640, 1455, 735);
-    Control &Command5 = button("Command5", "帰る", 2160, 3840, 1095, 615);
+    // clang-format off
+    Control &Label1 = label("Label1", "どこへ行く？", 1680, 360, 2175, 495).transparent().points(20.25);
+    Control &Command1 = button("Command1", "", 720, 1080, 1455, 1095).background(0xFF0000)
+        .picture(kWeaponSignSmall).points(14.25).onClick([this] { Command1_Click(); });
+    Control &Command2 = button("Command2", "", 3120, 720, 1455, 1695).background(0x00FFFF)
+        .picture(kArmourSign).points(14.25).onClick([this] { Command2_Click(); });
+    // No handler: the accessory shop has no shop behind it.
+    Control &Command3 = button("Command3", "アクセサリー屋", 720, 2640, 1455, 735).background(0xFFFF00).points(14.25);
+    Control &Command4 = button("Command4", "アイテム屋", 3120, 2640, 1455, 735).background(0xFF00FF).points(14.25)
+        .onClick([this] { Command4_Click(); });
+    Control &Command5 = button("Command5", "帰る", 2160, 3840, 1095, 615).background(0x00FF00).points(14.25)
+        .onClick([this] { Command5_Click(); });
+    // clang-format on
 
     // Walking about town takes no time.
     void Command1_Click() { changeTo(ids::kWeaponShop); }

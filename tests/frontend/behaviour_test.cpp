@@ -2,7 +2,7 @@
 // windows follow the screens' lives, closing and ending the program, timers,
 // placement and message boxes.
 #include "app/all_screens.h"
-#include "platform/app_start.h"
+#include "app/game_app.h"
 #include "platform/movie_loader.h"
 #include "platform/qt_ports.h"
 #include "tests/frontend/frontend_support.h"
@@ -74,8 +74,8 @@ void handOver(Windows &w, int &clicks) {
             w.game.show("Form2");
             w.game.close("Form1");
         };
-        s.label("Label1", "次へ", 0, 0, 1500, 600).onClick = next;
-        s.button("Command1", "次へ", 0, 1500, 1500, 600).onClick = next;
+        s.label("Label1", "次へ", 0, 0, 1500, 600).onClick(next);
+        s.button("Command1", "次へ", 0, 1500, 1500, 600).onClick(next);
     });
     w.define("Form2", 0x00FFFF, [](TestScreen &) {});
 }
@@ -124,7 +124,7 @@ TEST(WindowClicks, ReleaseOutsideALabelIsNoClick) {
 TEST(WindowClicks, AHandlerThatThrowsDoesNotUnwindThroughQt) {
     Windows w;
     w.define("Form1", 0xFFFF00, [](TestScreen &s) {
-        s.button("Command1", "", 0, 0, 600, 600).onClick = [] { throw std::runtime_error("broken handler"); };
+        s.button("Command1", "", 0, 0, 600, 600).onClick([] { throw std::runtime_error("broken handler"); });
     });
     w.game.start(ids::kTitle);
     qobject_cast<QAbstractButton *>(w.widget("Form1", "Command1"))->click();
@@ -200,10 +200,10 @@ TEST(WindowLifecycle, CloseButtonAsksFirstWhenProgressIsUnsaved) {
 TEST(WindowLifecycle, GameEndClosesEveryWindow) {
     Windows w;
     w.define("Form1", 0xFFFF00, [&](TestScreen &s) {
-        s.button("Command1", "", 0, 0, 600, 600).onClick = [&] {
+        s.button("Command1", "", 0, 0, 600, 600).onClick([&] {
             w.game.show("Form2");
             w.game.end();
-        };
+        });
     });
     w.define("Form2", 0x00FFFF, [](TestScreen &) {});
     w.game.start(ids::kTitle);
@@ -217,17 +217,12 @@ TEST(WindowTimers, TimerRunsItsHandlerUntilItsScreenCloses) {
     int ticks = 0;
     int idle = 0;
     w.define("Form1", 0xFFFF00, [&](TestScreen &s) {
-        Control &t = s.add(ControlKind::Timer, "Timer1");
-        t.interval = 10;
-        t.onClick = [&] {
+        s.timer("Timer1", 10).onTimer([&] {
             if (++ticks == 2) {
                 w.game.close("Form1");
             }
-        };
-        Control &off = s.add(ControlKind::Timer, "Timer2");
-        off.interval = 10;
-        off.setEnabled(false);
-        off.onClick = [&] { ++idle; };
+        });
+        s.timer("Timer2", 10).onTimer([&] { ++idle; }).setEnabled(false);
     });
     w.game.start(ids::kTitle);
     runEventLoop(200);
@@ -299,7 +294,7 @@ TEST(MessageBoxes, JapaneseButtonsNoIconAndTheDesignCodes) {
 }
 
 TEST(StartUp, TheRealProgramPaintsItsTitleScreen) {
-    platform::GameApp app;
+    app::GameApp app;
     ASSERT_TRUE(app.startAndWaitForFirstPaint());
     ASSERT_NE(app.game().find("Form1"), nullptr);
     platform::ScreenWindow *window = app.frontend().windowFor(*app.game().find("Form1"));
@@ -313,7 +308,7 @@ TEST(StartUp, TheRealProgramPaintsItsTitleScreen) {
 TEST(StartUp, TheMoviePlayerLoadsWithTheFirstMovieOnly) {
     const bool loadedBefore = platform::movieModuleLoaded();
     {
-        platform::GameApp app;
+        app::GameApp app;
         ASSERT_TRUE(app.startAndWaitForFirstPaint());
         EXPECT_EQ(platform::movieModuleLoaded(), loadedBefore);
     }
@@ -322,12 +317,8 @@ TEST(StartUp, TheMoviePlayerLoadsWithTheFirstMovieOnly) {
     const QString video = dir.filePath("clip.avi");
     QFile(video).open(QIODevice::WriteOnly);
     Windows w;
-    w.define("Form1", 0x000000, [&](TestScreen &s) {
-        Control &movie = s.add(ControlKind::Movie, "ActiveMovie1");
-        movie.width = 1500;
-        movie.height = 1500;
-        movie.file = video.toStdString();
-    });
+    w.define("Form1", 0x000000,
+             [&](TestScreen &s) { s.movie("ActiveMovie1", video.toStdString(), 0, 0, 1500, 1500); });
     w.game.start(ids::kTitle);
     EXPECT_TRUE(platform::movieModuleLoaded());
     QWidget *view = w.widget("Form1", "ActiveMovie1");

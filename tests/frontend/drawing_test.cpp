@@ -69,17 +69,11 @@ TEST(WindowColours, TitleScreenShowsItsDesignColours) {
 
 // A screen of blue with the controls whose drawing rules interact.
 void layeredScreen(TestScreen &s) {
-    Control &opaque = s.label("Label1", "", 0, 0, 1500, 1500);
-    opaque.background = 0xFF0000;
-    Control &clear = s.label("Label2", "", 1500, 0, 1500, 1500);
-    clear.background = 0xFF0000;
-    clear.transparent = true;
-    Control &hidden = s.label("Label3", "", 3000, 0, 1500, 1500);
-    hidden.background = 0x00FF00;
-    hidden.setVisible(false);
+    s.label("Label1", "", 0, 0, 1500, 1500).background(0xFF0000);
+    s.label("Label2", "", 1500, 0, 1500, 1500).background(0xFF0000).transparent();
+    s.label("Label3", "", 3000, 0, 1500, 1500).background(0x00FF00).hidden();
     s.line("Line1", 0, 750, 4500, 750);
-    Control &coloured = s.button("Command1", "", 0, 3000, 1500, 750);
-    coloured.background = 0x00FF00;
+    s.button("Command1", "", 0, 3000, 1500, 750).background(0x00FF00);
     s.button("Command2", "", 3000, 3000, 1500, 750);
 }
 
@@ -163,9 +157,7 @@ TEST(WindowLabels, CaptionTooWideForItsBoxIsNarrowedNotCut) {
 TEST(WindowLabels, AutoSizedLabelGrowsAndShrinksWithItsCaption) {
     Windows w;
     w.define("Form1", 0x00FF00, [](TestScreen &s) {
-        Control &c = s.label("Label1", "1", 1500, 750, 300, 300);
-        c.autoSize = true;
-        c.font.points = 15.75;
+        s.label("Label1", "1", 1500, 750, 300, 300).autoSize().points(15.75);
         s.label("Label2", "wrapped label keeps its box", 1500, 1500, 600, 300);
     });
     w.game.start(ids::kTitle);
@@ -186,10 +178,8 @@ TEST(WindowLabels, AutoSizedLabelGrowsAndShrinksWithItsCaption) {
 TEST(WindowButtons, CaptionTooWideForItsButtonIsNarrowedOntoOneLine) {
     Windows w;
     w.define("Form1", 0x00FF00, [](TestScreen &s) {
-        Control &wide = s.button("Command1", "アクセサリー屋", 720, 2640, 1455, 735);
-        wide.font.points = 14.25;
-        Control &fits = s.button("Command2", "帰る", 2160, 3840, 1095, 615);
-        fits.font.points = 14.25;
+        s.button("Command1", "アクセサリー屋", 720, 2640, 1455, 735).points(14.25);
+        s.button("Command2", "帰る", 2160, 3840, 1095, 615).points(14.25);
     });
     w.game.start(ids::kTitle);
     auto *wide = qobject_cast<QPushButton *>(w.widget("Form1", "Command1"));
@@ -214,20 +204,9 @@ TEST(WindowPictures, BitmapsAreDrawnAtNaturalSizeAndClipped) {
     Windows w;
     w.define("Form1", 0x0000FF, [&](TestScreen &s) {
         s.setPicture(file);
-        Control &box = s.add(ControlKind::Picture, "Picture1");
-        box.left = 1500;
-        box.top = 1500;
-        box.width = 150; // 10 x 5 pixels: the bitmap is cut, not shrunk
-        box.height = 75;
-        box.file = file;
-        Control &button = s.button("Command1", "", 3000, 1500, 1500, 1500);
-        button.file = file;
-        Control &missing = s.add(ControlKind::Picture, "Picture2");
-        missing.left = 3000;
-        missing.top = 3000;
-        missing.width = 300;
-        missing.height = 300;
-        missing.file = "no such picture.bmp";
+        s.picture("Picture1", file, 1500, 1500, 150, 75); // 10 x 5 pixels: the bitmap is cut, not shrunk
+        s.button("Command1", "", 3000, 1500, 1500, 1500).picture(file);
+        s.picture("Picture2", "no such picture.bmp", 3000, 3000, 300, 300);
     });
     w.game.start(ids::kTitle);
     const QImage img = w.client("Form1");

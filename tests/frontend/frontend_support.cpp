@@ -1,6 +1,7 @@
 #include "tests/frontend/frontend_support.h"
 
 #include "app/all_screens.h"
+#include "app/game_app.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 namespace vermona::test {
 
 Windows::Windows() {
+    app::equipFrontend(frontend);
     frontend.setProgramEndedHandler([this] { ++ended; });
     frontend.setErrorHandler([this] { ++errors; });
 }

@@ -20,12 +20,14 @@ public:
                Rgb background)
         : Screen(game, std::move(id), std::move(caption), clientWidth, clientHeight, background) {}
 
-    using Screen::add;
     using Screen::button;
     using Screen::label;
     using Screen::line;
     using Screen::menuEntry;
+    using Screen::movie;
+    using Screen::picture;
     using Screen::setPicture;
+    using Screen::timer;
 
     std::function<void()> onLoad;
     void Form_Load() override {

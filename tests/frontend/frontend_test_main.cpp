@@ -1,4 +1,4 @@
-#include "platform/app_start.h"
+#include "app/game_app.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -16,7 +16,7 @@ int main(int argc, char **argv) {
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     }
     QApplication app(argc, argv);
-    vermona::platform::setUpApplication(app);
+    vermona::app::setUpGameApplication(app);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

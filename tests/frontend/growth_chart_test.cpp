@@ -1,8 +1,8 @@
 // The growth chart window: opened from the menu through the real menu bar,
 // one series per value of the status panel, following the game week by week.
 #include "app/all_screens.h"
+#include "app/growth_chart_window.h"
 #include "data/growth_record.h"
-#include "platform/growth_chart_window.h"
 #include "tests/frontend/frontend_support.h"
 
 #include <QAction>

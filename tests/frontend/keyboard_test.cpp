@@ -174,7 +174,7 @@ TEST(Keyboard, ClickableLabelsTakeTheFocusAndShowIt) {
     int clicks = 0;
     w.define("Form1", 0xFFFFFF, [&](TestScreen &s) {
         s.label("Label1", "ただの文字", 0, 0, 1500, 300);
-        s.label("Label2", "押せる", 0, 600, 1500, 300).onClick = [&] { ++clicks; };
+        s.label("Label2", "押せる", 0, 600, 1500, 300).onClick([&] { ++clicks; });
     });
     w.game.start(ids::kTitle);
     Windows::settle();

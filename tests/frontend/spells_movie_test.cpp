@@ -140,13 +140,7 @@ TEST(MovieWindow, AMissingOrUnplayableFileLeavesABlackAreaAndNothingElse) {
     w.define("Form1", 0x808080, [&](TestScreen &sc) {
         for (const auto &[name, file, left] : {std::tuple{"ActiveMovie1", dir.filePath("missing.avi"), 120},
                                                std::tuple{"ActiveMovie2", junk, 3000}}) {
-            Control &movie = sc.add(ControlKind::Movie, name);
-            movie.left = left;
-            movie.top = 120;
-            movie.width = 1500;
-            movie.height = 1500;
-            movie.file = file.toStdString();
-            movie.autoPlay = true;
+            sc.movie(name, file.toStdString(), left, 120, 1500, 1500).autoPlay();
         }
     });
     w.game.start(ids::kTitle);

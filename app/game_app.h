@@ -6,22 +6,23 @@
 
 class QApplication;
 
-namespace vermona::platform {
+namespace vermona::app {
 
-// True when Qt can reach a window system: DISPLAY, WAYLAND_DISPLAY or an
-// explicit QT_QPA_PLATFORM is set.
-bool hasDisplay();
+// The game's look on the generic front end: its fonts and Qt's Japanese
+// texts. Call once the QApplication exists and before any window is built;
+// false when Qt's Japanese translation is missing.
+bool setUpGameApplication(QApplication &app);
 
-// Fusion with its own palette (the same look on every desktop), Qt's own
-// Japanese translation for the message-box buttons, and the font
-// substitutions. Call once the QApplication exists and before any window is
-// built. Returns false when the translation is missing; the buttons then
-// read in English.
-bool setUpApplication(QApplication &app);
+// The side windows the game opens (the growth chart) and its closing rule
+// (ask before unsaved progress is lost), handed to a front end.
+void equipFrontend(platform::Frontend &frontend);
+
+// Starts the game on its title screen.
+void startGame(Game &game);
 
 // The real program in one object: the game with every screen, its ports
 // (Qt message boxes, clock-seeded random) and the front end drawing it.
-// Needs a QApplication set up by setUpApplication.
+// Needs a QApplication set up by setUpGameApplication.
 class GameApp {
 public:
     GameApp();
@@ -36,16 +37,16 @@ public:
     bool startAndWaitForFirstPaint(int timeoutMs = 10000);
 
     [[nodiscard]] Game &game() { return game_; }
-    [[nodiscard]] Frontend &frontend() { return frontend_; }
+    [[nodiscard]] platform::Frontend &frontend() { return frontend_; }
     // A handler failed with an exception; it was reported on stderr and the
     // event loop told to exit with status 1.
     [[nodiscard]] bool failed() const { return failed_; }
 
 private:
-    QtPorts ports_;
+    platform::QtPorts ports_;
     Game game_;
-    Frontend frontend_;
+    platform::Frontend frontend_;
     bool failed_ = false;
 };
 
-} // namespace vermona::platform
+} // namespace vermona::app

@@ -1,4 +1,4 @@
-#include "platform/growth_chart_window.h"
+#include "app/growth_chart_window.h"
 
 #include "data/game_screen.h"
 #include "data/growth_record.h"
@@ -11,7 +11,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace vermona::platform {
+namespace vermona::app {
 
 namespace {
 
@@ -25,12 +25,13 @@ struct ChartModule {
 
 const ChartModule &chartModule() {
     static const ChartModule m = [] {
-        const QStringList paths = modulePaths(VERMONA_INSTALL_CHART_MODULE_REL, VERMONA_CHART_MODULE_BUILD);
+        const QStringList paths =
+            platform::modulePaths(VERMONA_INSTALL_CHART_MODULE_REL, VERMONA_CHART_MODULE_BUILD);
         ChartModule loaded;
-        loaded.make = reinterpret_cast<MakeChart>(
-            loadModuleFunction(paths, "vermonaMakeGrowthChart", "growth chart", "the chart stays empty"));
+        loaded.make = reinterpret_cast<MakeChart>(platform::loadModuleFunction(
+            paths, "vermonaMakeGrowthChart", "growth chart", "the chart stays empty"));
         if (loaded.make != nullptr) {
-            loaded.show = reinterpret_cast<ShowRecord>(loadModuleFunction(
+            loaded.show = reinterpret_cast<ShowRecord>(platform::loadModuleFunction(
                 paths, "vermonaShowGrowthRecord", "growth chart", "the chart stays empty"));
         }
         if (loaded.show == nullptr) {
@@ -43,12 +44,12 @@ const ChartModule &chartModule() {
 
 } // namespace
 
-GrowthChartWindow::GrowthChartWindow(Game &game) : QWidget(nullptr, Qt::Window), game_(game) {
+GrowthChartWindow::GrowthChartWindow(Game &game) : ViewWindow(nullptr, Qt::Window), game_(game) {
     setObjectName(QStringLiteral("growthChartWindow"));
     setWindowTitle(QStringLiteral("成長グラフ"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    const QFont font = toQFont(Font{kGothic, 10, false});
+    const QFont font = platform::toQFont(Font{kGothic, 10, false});
     if (const ChartModule &m = chartModule(); m.make != nullptr) {
         chart_ = m.make(this, font);
         layout->addWidget(chart_);
@@ -77,4 +78,4 @@ void GrowthChartWindow::showEvent(QShowEvent *event) {
     refresh();
 }
 
-} // namespace vermona::platform
+} // namespace vermona::app

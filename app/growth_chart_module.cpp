@@ -27,13 +27,14 @@ using vermona::TournamentResult;
 using vermona::Var;
 using vermona::WeekDate;
 
-QString dateText(const WeekDate &d) {
-    return QStringLiteral("%1年目 %2月%3週目").arg(d.year).arg(d.month).arg(d.week);
+QString chartDate(const WeekDate &d) {
+    return QString::fromStdString(vermona::yearText(d.year) + " " + vermona::weekOfYearText(d.month, d.week));
 }
 
 // Months since 1年目1月 as the calendar names them.
 QString monthLabel(Var::Int months) {
-    return QStringLiteral("%1年目%2月").arg(months / 12 + 1).arg(months % 12 + 1);
+    return QString::fromStdString(vermona::yearText(months / 12 + 1) + std::to_string(months % 12 + 1) +
+                                  "月");
 }
 
 QString resultText(const TournamentResult &t) {
@@ -162,7 +163,7 @@ private:
             connect(s, &QScatterSeries::hovered, this, [this, t](const QPointF &, bool entered) {
                 if (entered) {
                     QToolTip::showText(QCursor::pos(),
-                                       dateText(t.date) + QStringLiteral("の大会\n") + resultText(t), this);
+                                       chartDate(t.date) + QStringLiteral("の大会\n") + resultText(t), this);
                 } else {
                     QToolTip::hideText();
                 }
@@ -254,7 +255,7 @@ private:
     }
 
     static QString weekTip(const GrowthPoint &p) {
-        QString text = dateText(p.date);
+        QString text = chartDate(p.date);
         for (const Value &v : kValues) {
             text += QStringLiteral("\n%1 %2").arg(QString::fromUtf8(v.name)).arg(p.*v.member);
         }

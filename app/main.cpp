@@ -1,6 +1,6 @@
-#include "data/game_screen.h"
-#include "platform/app_start.h"
-#include "platform/paths.h"
+#include "app/data_folder.h"
+#include "app/game_app.h"
+#include "platform/application.h"
 
 #include <QApplication>
 #include <cstring>
@@ -39,12 +39,12 @@ int main(int argc, char **argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vermona"));
-    if (const QString error = vermona::platform::chooseWorkingDirectory(fromDesktop); !error.isEmpty()) {
+    if (const QString error = vermona::app::chooseWorkingDirectory(fromDesktop); !error.isEmpty()) {
         std::cerr << "vermona: " << error.toStdString() << '\n';
         return 1;
     }
-    vermona::platform::setUpApplication(app);
-    vermona::platform::GameApp game;
+    vermona::app::setUpGameApplication(app);
+    vermona::app::GameApp game;
     if (check) {
         // For packagers and tests: the installed program really starts.
         if (!game.startAndWaitForFirstPaint()) {

@@ -1,22 +1,18 @@
 #pragma once
 
-#include <QWidget>
+#include "platform/frontend.h"
 
-namespace vermona {
-class Game;
-}
-
-namespace vermona::platform {
+namespace vermona::app {
 
 // The growth record as a chart, in a window of its own beside the screens.
 // It may stay open while the game goes on and redraws on every change of the
 // record. The chart itself comes from the chart module, loaded on first use.
-class GrowthChartWindow : public QWidget {
+class GrowthChartWindow : public platform::ViewWindow {
 public:
     explicit GrowthChartWindow(Game &game);
 
     // Draws the game's record as it is now.
-    void refresh();
+    void refresh() override;
     // The chart view from the module; null when the module is missing.
     [[nodiscard]] QWidget *chart() const { return chart_; }
 
@@ -28,4 +24,4 @@ private:
     QWidget *chart_ = nullptr;
 };
 
-} // namespace vermona::platform
+} // namespace vermona::app

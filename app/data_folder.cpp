@@ -1,0 +1,42 @@
+#include "app/data_folder.h"
+
+#include "platform/assets.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace vermona::app {
+
+QString userDataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
+
+QString useDataFolder(const QString &folder) {
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        return QStringLiteral("cannot create the data folder %1").arg(folder);
+    }
+    const QString names = folder + "/name.txt";
+    if (!QFileInfo::exists(names)) {
+        const QString shipped = platform::findAsset(QStringLiteral("name.txt"));
+        // A missing entrant list is no reason not to start; the tournament
+        // copes with it.
+        if (!shipped.isEmpty()) {
+            QFile::copy(shipped, names);
+            QFile(names).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                        QFile::ReadOther);
+        }
+    }
+    if (!QDir::setCurrent(folder)) {
+        return QStringLiteral("cannot work in the data folder %1").arg(folder);
+    }
+    return {};
+}
+
+QString chooseWorkingDirectory(bool fromDesktop) {
+    if (fromDesktop || platform::insideInstallation(QDir::currentPath())) {
+        return useDataFolder(userDataFolder());
+    }
+    return {};
+}
+
+} // namespace vermona::app

@@ -1,0 +1,100 @@
+#include "app/game_app.h"
+
+#include "app/all_screens.h"
+#include "app/growth_chart_window.h"
+#include "data/game_screen.h"
+#include "data/growth_record.h"
+#include "data/quit.h"
+#include "platform/application.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <exception>
+#include <iostream>
+
+namespace vermona::app {
+
+namespace {
+
+// Whatever Japanese face is installed, so a missing font still leaves the
+// texts readable. Without an explicit list Qt falls back to a fixed-width
+// gothic, which spreads the proportional captions out of their boxes.
+const QStringList kJapaneseFallbacks = {"IPAPGothic",  "IPAGothic",         "Noto Sans CJK JP",
+                                        "VL PGothic",  "TakaoPGothic",      "Droid Sans Fallback",
+                                        "IPAexGothic", "Source Han Sans JP"};
+
+QStringList withFallbacks(QStringList preferred) {
+    for (const QString &f : kJapaneseFallbacks) {
+        if (!preferred.contains(f)) {
+            preferred.append(f);
+        }
+    }
+    return preferred;
+}
+
+platform::Appearance gameAppearance() {
+    platform::Appearance look;
+    look.faces = {
+        {kGothic, withFallbacks({"IPAPGothic"})},
+        {kMincho, withFallbacks({"IPAPMincho", "IPAMincho", "Noto Serif CJK JP"})},
+        // A brush face for the hero set-up heading; a mincho reads closest
+        // when no brush font is installed.
+        {kReisho, withFallbacks({"KouzanBrushFont", "AoyagiKouzanFontT", "IPAPMincho", "IPAMincho"})},
+    };
+    look.defaultFace = kGothic;
+    look.defaultPoints = 9;
+    look.qtTranslation = QStringLiteral("qtbase_ja");
+    return look;
+}
+
+} // namespace
+
+bool setUpGameApplication(QApplication &app) { return platform::setUpApplication(app, gameAppearance()); }
+
+void equipFrontend(platform::Frontend &frontend) {
+    frontend.registerView(kGrowthView, [](Game &game) { return new GrowthChartWindow(game); });
+    Game &game = frontend.game();
+    frontend.setCloseRule([&game] { return confirmQuit(game); });
+}
+
+void startGame(Game &game) { game.start(ids::kTitle); }
+
+GameApp::GameApp() : game_(ports_), frontend_(game_) {
+    registerAllScreens(game_);
+    equipFrontend(frontend_);
+    ports_.setDialogParent([this] { return frontend_.dialogParent(); });
+    frontend_.setErrorHandler([this] {
+        failed_ = true;
+        try {
+            frontend_.rethrowPendingError();
+        } catch (const std::exception &e) {
+            std::cerr << "vermona: internal error: " << e.what() << '\n';
+        } catch (...) {
+            std::cerr << "vermona: internal error\n";
+        }
+        QCoreApplication::exit(1);
+    });
+}
+
+GameApp::~GameApp() = default;
+
+void GameApp::start() { startGame(game_); }
+
+bool GameApp::startAndWaitForFirstPaint(int timeoutMs) {
+    QEventLoop loop;
+    bool painted = false;
+    frontend_.setPaintHook([&](Screen &) {
+        painted = true;
+        loop.quit();
+    });
+    start();
+    if (!painted && !game_.ended()) {
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    frontend_.setPaintHook({});
+    return painted;
+}
+
+} // namespace vermona::app

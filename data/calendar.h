@@ -1,0 +1,25 @@
+#pragma once
+
+#include "runtime/var.h"
+
+#include <compare>
+#include <string>
+
+namespace vermona {
+
+// A week of the calendar. Orders by time.
+struct WeekDate {
+    Var::Int year = 0, month = 0, week = 0;
+    auto operator<=>(const WeekDate &) const = default;
+    // Weeks since 1年目 1月1週目, for placing weeks on a time line.
+    [[nodiscard]] Var::Int index() const { return ((year - 1) * 12 + (month - 1)) * 4 + (week - 1); }
+};
+
+// The calendar as the game writes it: "2年目", "3月4週目" and both together.
+inline std::string yearText(Var::Int year) { return std::to_string(year) + "年目"; }
+inline std::string weekOfYearText(Var::Int month, Var::Int week) {
+    return std::to_string(month) + "月" + std::to_string(week) + "週目";
+}
+inline std::string dateText(const WeekDate &d) { return yearText(d.year) + weekOfYearText(d.month, d.week); }
+
+} // namespace vermona

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vermona::platform {
+
+// Where the program's own files are: beside the executable in a build tree,
+// or in the data folder of an installation.
+QStringList assetFolders();
+// The first of assetFolders() that holds name; empty when none does.
+QString findAsset(const QString &name);
+
+// True when the executable runs from an installation (its data folder is
+// there) and folder lies inside that installation's prefix.
+bool insideInstallation(const QString &folder);
+
+} // namespace vermona::platform
