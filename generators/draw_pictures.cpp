@@ -5,6 +5,8 @@
 // Each is an uncompressed 8-bit bitmap with a 256-colour palette. Everything
 // is drawn without antialiasing in colours of that palette, so the result
 // depends only on this file and the installed Japanese gothic font.
+#include "generators/bmp_writer.h"
+
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
@@ -19,91 +21,55 @@
 
 namespace {
 
+using vermona::generators::Colour;
+using vermona::generators::IndexedBitmap;
+
 // Six levels of each primary (0x00, 0x33 ... 0xFF) and a ramp of greys.
-std::vector<QRgb> palette() {
-    std::vector<QRgb> colours;
+std::vector<Colour> palette() {
+    std::vector<Colour> colours;
     for (int r = 0; r < 6; ++r) {
         for (int g = 0; g < 6; ++g) {
             for (int b = 0; b < 6; ++b) {
-                colours.push_back(qRgb(r * 51, g * 51, b * 51));
+                colours.push_back({static_cast<std::uint8_t>(r * 51), static_cast<std::uint8_t>(g * 51),
+                                   static_cast<std::uint8_t>(b * 51)});
             }
         }
     }
     for (int i = 1; colours.size() < 256; ++i) {
-        const int v = i * 6;
-        colours.push_back(qRgb(v, v, v));
+        const auto v = static_cast<std::uint8_t>(i * 6);
+        colours.push_back({v, v, v});
     }
     return colours;
 }
 
-int nearest(const std::vector<QRgb> &colours, QRgb c) {
-    int best = 0;
+std::uint8_t nearest(const std::vector<Colour> &colours, QRgb c) {
+    std::size_t best = 0;
     int bestDistance = 1 << 30;
-    for (int i = 0; i < static_cast<int>(colours.size()); ++i) {
-        const int dr = qRed(colours[i]) - qRed(c);
-        const int dg = qGreen(colours[i]) - qGreen(c);
-        const int db = qBlue(colours[i]) - qBlue(c);
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        const int dr = colours[i].red - qRed(c);
+        const int dg = colours[i].green - qGreen(c);
+        const int db = colours[i].blue - qBlue(c);
         const int d = dr * dr + dg * dg + db * db;
         if (d < bestDistance) {
             best = i;
             bestDistance = d;
         }
     }
-    return best;
+    return static_cast<std::uint8_t>(best);
 }
 
-void put16(std::vector<char> &out, std::uint32_t v) {
-    out.push_back(static_cast<char>(v & 0xFFU));
-    out.push_back(static_cast<char>((v >> 8U) & 0xFFU));
-}
-
-void put32(std::vector<char> &out, std::uint32_t v) {
-    put16(out, v & 0xFFFFU);
-    put16(out, v >> 16U);
-}
-
-// Written by hand so the format is exactly the one asked for: a
-// BITMAPINFOHEADER, 256 palette entries, bottom-up rows padded to 4 bytes.
-bool writeBmp(const QImage &image, const QString &path) {
-    const std::vector<QRgb> colours = palette();
-    const auto width = static_cast<std::uint32_t>(image.width());
-    const auto height = static_cast<std::uint32_t>(image.height());
-    const std::uint32_t stride = (width + 3U) & ~3U;
-    const std::uint32_t offset = 14 + 40 + 256 * 4;
-    std::vector<char> out;
-    out.push_back('B');
-    out.push_back('M');
-    put32(out, offset + stride * height);
-    put32(out, 0);
-    put32(out, offset);
-    put32(out, 40);
-    put32(out, width);
-    put32(out, height);
-    put16(out, 1);
-    put16(out, 8);
-    put32(out, 0); // no compression
-    put32(out, stride * height);
-    put32(out, 3780); // 96 dots per inch
-    put32(out, 3780);
-    put32(out, 256);
-    put32(out, 0);
-    for (QRgb c : colours) {
-        out.push_back(static_cast<char>(qBlue(c)));
-        out.push_back(static_cast<char>(qGreen(c)));
-        out.push_back(static_cast<char>(qRed(c)));
-        out.push_back(0);
-    }
-    for (int y = image.height() - 1; y >= 0; --y) {
+// Each pixel becomes the palette's nearest colour.
+IndexedBitmap indexed(const QImage &image) {
+    IndexedBitmap bitmap;
+    bitmap.width = image.width();
+    bitmap.height = image.height();
+    bitmap.palette = palette();
+    for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            out.push_back(static_cast<char>(nearest(colours, image.pixel(x, y))));
-        }
-        for (std::uint32_t pad = width; pad < stride; ++pad) {
-            out.push_back(0);
+            bitmap.pixels.push_back(nearest(bitmap.palette, image.pixel(x, y)));
         }
     }
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) &&
-           file.write(out.data(), static_cast<qint64>(out.size())) == static_cast<qint64>(out.size());
+    return bitmap;
 }
 
 QFont gothic(int pixels) {
@@ -226,7 +192,7 @@ int main(int argc, char **argv) {
     };
     for (const auto &picture : pictures) {
         const QString path = folder + "/" + picture.file;
-        if (!writeBmp(picture.image, path)) {
+        if (!vermona::generators::writeBmp(indexed(picture.image), QFile::encodeName(path).toStdString())) {
             std::cerr << "vermona-pictures: cannot write " << path.toStdString() << '\n';
             return 1;
         }

@@ -1,22 +1,19 @@
 // Draws the battle screen's arena: 413 x 277 pixels, 8 bits per pixel with a
 // palette. Run from the source tree to renew the committed file:
-//   build/tools/vermona-arena-bitmap assets/arena.bmp
+//   build/generators/vermona-arena-bitmap assets/arena.bmp
+#include "generators/bmp_writer.h"
+
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <string>
-#include <vector>
 
 namespace {
 
 constexpr int kWidth = 413;
 constexpr int kHeight = 277;
 
-struct Rgb {
-    std::uint8_t r, g, b;
-};
+using vermona::generators::IndexedBitmap;
 
 // Few colours: a sky, the stands with their crowd, the wall and the sand.
 enum Colour : std::uint8_t {
@@ -33,7 +30,7 @@ enum Colour : std::uint8_t {
     SandDark,
     Banner
 };
-constexpr std::array<Rgb, 12> kPalette{{
+constexpr std::array<vermona::generators::Colour, 12> kPalette{{
     {0x60, 0x90, 0xE0},
     {0xA0, 0xC8, 0xF0},
     {0x80, 0x60, 0x40},
@@ -90,54 +87,18 @@ std::uint8_t pixel(int x, int y) {
     return (d > 0.55 && d < 0.6) || (x * 7 + y * 13) % 29 == 0 ? SandDark : Sand;
 }
 
-void put16(std::vector<std::uint8_t> &out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v & 0xFFU));
-    out.push_back(static_cast<std::uint8_t>((v >> 8U) & 0xFFU));
-}
-
-void put32(std::vector<std::uint8_t> &out, std::uint32_t v) {
-    put16(out, v & 0xFFFFU);
-    put16(out, v >> 16U);
-}
-
-std::vector<std::uint8_t> bitmap() {
-    const std::uint32_t stride = (kWidth + 3) / 4 * 4; // rows padded to four bytes
-    const std::uint32_t paletteBytes = 256 * 4;
-    const std::uint32_t offset = 14 + 40 + paletteBytes;
-    const std::uint32_t imageBytes = stride * kHeight;
-    std::vector<std::uint8_t> out;
-    out.push_back('B');
-    out.push_back('M');
-    put32(out, offset + imageBytes);
-    put32(out, 0);
-    put32(out, offset);
-    put32(out, 40); // BITMAPINFOHEADER
-    put32(out, kWidth);
-    put32(out, kHeight); // positive: rows from the bottom up
-    put16(out, 1);
-    put16(out, 8);
-    put32(out, 0); // no compression
-    put32(out, imageBytes);
-    put32(out, 2835); // 72 dpi
-    put32(out, 2835);
-    put32(out, 256);
-    put32(out, 0);
-    for (std::size_t i = 0; i < 256; ++i) {
-        const Rgb c = i < kPalette.size() ? kPalette[i] : Rgb{0, 0, 0};
-        out.push_back(c.b);
-        out.push_back(c.g);
-        out.push_back(c.r);
-        out.push_back(0);
-    }
-    for (int y = kHeight - 1; y >= 0; --y) {
+IndexedBitmap bitmap() {
+    IndexedBitmap image;
+    image.width = kWidth;
+    image.height = kHeight;
+    image.palette.assign(kPalette.begin(), kPalette.end());
+    image.dotsPerMetre = 2835; // 72 dpi
+    for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
-            out.push_back(pixel(x, y));
-        }
-        for (std::uint32_t pad = kWidth; pad < stride; ++pad) {
-            out.push_back(0);
+            image.pixels.push_back(pixel(x, y));
         }
     }
-    return out;
+    return image;
 }
 
 } // namespace
@@ -147,10 +108,7 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "usage: %s FILE.bmp\n", argv[0]);
         return 2;
     }
-    const std::vector<std::uint8_t> data = bitmap();
-    std::ofstream out(argv[1], std::ios::binary);
-    out.write(reinterpret_cast<const char *>(data.data()), static_cast<std::streamsize>(data.size()));
-    if (!out) {
+    if (!vermona::generators::writeBmp(bitmap(), argv[1])) {
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[1]);
         return 1;
     }
