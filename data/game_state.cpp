@@ -122,6 +122,22 @@ TextVar *GameState::text(std::string_view name, int index) {
     return nullptr;
 }
 
+std::vector<std::string_view> GameState::numberNames() {
+    std::vector<std::string_view> names;
+    for (const auto &f : kNumbers) {
+        names.push_back(f.name);
+    }
+    return names;
+}
+
+std::vector<std::string_view> GameState::textNames() {
+    std::vector<std::string_view> names;
+    for (const auto &f : kTexts) {
+        names.push_back(f.name);
+    }
+    return names;
+}
+
 GameState &stateOf(Game &game) { return game.store<GameState>(); }
 
 } // namespace vermona

@@ -3,6 +3,7 @@
 #include "runtime/var.h"
 
 #include <string_view>
+#include <vector>
 
 namespace vermona {
 
@@ -64,6 +65,10 @@ struct GameState {
     // names and positions outside a row.
     Var *number(std::string_view name, int index = -1);
     TextVar *text(std::string_view name, int index = -1);
+    // The names of the plain (not row) variables, numbers and texts, in
+    // declaration order.
+    static std::vector<std::string_view> numberNames();
+    static std::vector<std::string_view> textNames();
 };
 
 // The variables of one game, kept with it.

@@ -1,6 +1,9 @@
 // The weekly schedule: what each activity changes, the too-tired roll, and
 // how the menu's tick finishes the week.
 #include "tests/activities_test_support.h"
+#include "tests/game_driver.h"
+
+#include <gtest/gtest.h>
 
 namespace vermona {
 namespace {
@@ -8,7 +11,9 @@ namespace {
 constexpr const char *kTitle = "ヴェルモナ結果";
 constexpr const char *kTired = "疲れがたまりすぎて休んだ！";
 
-struct ScheduleTest : test::ActivityTest {};
+struct ScheduleTest : ::testing::Test, test::GameDriver {
+    void SetUp() override { test::prepareHero(s); }
+};
 
 struct Activity {
     const char *button;
@@ -36,12 +41,12 @@ TEST_F(ScheduleTest, EachActivityReportsThenAppliesItsChangesAndSpendsOneWeek) {
     probeTheMenu();
     for (const Activity &a : kActivities) {
         SCOPED_TRACE(a.button);
-        prepareHero();
+        test::prepareHero(s);
         s.fatigue = 50;
         ports.boxes.clear();
         ports.seen.clear();
         ports.reseeds = 0;
-        auto before = test::activityVars(s);
+        auto before = test::allVars(s);
         ports.fractions = {0.995}; // weekRoll 100: never too tired
         open("Form4");
         click("Form4", a.button);
@@ -50,10 +55,12 @@ TEST_F(ScheduleTest, EachActivityReportsThenAppliesItsChangesAndSpendsOneWeek) {
         EXPECT_EQ(ports.boxes[0].prompt, a.message);
         EXPECT_EQ(ports.boxes[0].title, kTitle);
         EXPECT_EQ(ports.boxes[0].style, kOkOnly);
-        // Nothing changes while the box is up.
-        EXPECT_EQ(test::activityVars(ports.seen[0]), before);
-
+        // Nothing changes while the box is up but the roll.
         bool rest = std::string(a.button) == "Command1";
+        if (!rest) {
+            before["weekRoll"] = "100";
+        }
+        EXPECT_EQ(test::allVars(ports.seen[0]), before);
         EXPECT_EQ(ports.reseeds, rest ? 0 : 1) << "rest draws nothing";
         if (!rest) {
             EXPECT_EQ(s.weekRoll, 100);
@@ -74,62 +81,67 @@ TEST_F(ScheduleTest, EachActivityReportsThenAppliesItsChangesAndSpendsOneWeek) {
     }
 }
 
-TEST_F(ScheduleTest, AtFullFatigueRollsUpToNinetyAreTooTired) {
-    probeTheMenu();
-    s.fatigue = 100;
-    ports.fractions = {0.895}; // weekRoll 90
-    open("Form4");
-    click("Form4", "Command8");
-    EXPECT_EQ(s.weekRoll, 90);
-    EXPECT_EQ(prompts(), std::vector<std::string>{kTired});
-    EXPECT_EQ(ports.boxes[0].title, kTitle);
-    // A tired job pays nothing and raises nothing, but the week still goes.
-    auto expected = test::activityVars(ports.seen[0]);
-    expected["fatigue"] = "90";
-    expected["week"] = "2";
-    expected["daysToTournament"] = "9";
-    EXPECT_EQ(test::activityVars(*atMenu), expected);
-
-    s.fatigue = 100;
-    ports.fractions = {0.905}; // weekRoll 91
-    open("Form4");
-    click("Form4", "Command8");
-    EXPECT_EQ(s.weekRoll, 91);
-    EXPECT_EQ(prompts().back(), "体力が２ポイントアップ！知力が１ポイントアップ！");
-    EXPECT_EQ(atMenu->fatigue, 130); // the menu caps it, not the job
-    EXPECT_EQ(atMenu->money, 1200);
-}
-
+// A tired activity pays nothing and raises nothing, but the week still goes.
 TEST_F(ScheduleTest, TiredOnlyWhenTheRollIsAtMostFatigueLessTen) {
     probeTheMenu();
+    const Activity &training = kActivities[2];
+    const Activity &job = kActivities[7];
     struct Case {
         int fatigue;
         double fraction;
+        int roll;
+        const Activity &activity;
         bool tired;
     };
     const Case cases[] = {
-        {10, 0.0, false}, // weekRoll 1 against 0
-        {0, 0.0, false},  {11, 0.0, true}, {11, 0.015, false}, {50, 0.395, true}, {50, 0.405, false},
+        // Training from rested to half tired; a roll of 1 is never at most 0.
+        {10, 0.0, 1, training, false},
+        {0, 0.0, 1, training, false},
+        {11, 0.0, 1, training, true},
+        {11, 0.015, 2, training, false},
+        {50, 0.395, 40, training, true},
+        {50, 0.405, 41, training, false},
+        // The job at full fatigue: rolls up to 90 are too tired.
+        {100, 0.895, 90, job, true},
+        {100, 0.905, 91, job, false},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << "fatigue " << c.fatigue << " r " << c.fraction);
+        SCOPED_TRACE(testing::Message()
+                     << c.activity.button << " fatigue " << c.fatigue << " r " << c.fraction);
+        test::prepareHero(s);
         s.fatigue = c.fatigue;
+        ports.boxes.clear();
+        ports.seen.clear();
         ports.fractions = {c.fraction};
         open("Form4");
-        click("Form4", "Command3");
-        EXPECT_EQ(prompts().back() == kTired, c.tired);
-        EXPECT_EQ(atMenu->fatigue, c.tired ? c.fatigue - 10 : c.fatigue + 10);
+        click("Form4", c.activity.button);
+        EXPECT_EQ(s.weekRoll, c.roll);
+        ASSERT_EQ(ports.boxes.size(), 1U);
+        EXPECT_EQ(ports.boxes[0].title, kTitle);
+        ASSERT_TRUE(atMenu.has_value());
+        if (c.tired) {
+            EXPECT_EQ(ports.boxes[0].prompt, kTired);
+            auto expected = test::allVars(ports.seen[0]);
+            expected["fatigue"] = std::to_string(c.fatigue - 10);
+            expected["week"] = "2";
+            expected["daysToTournament"] = "9";
+            EXPECT_EQ(test::allVars(*atMenu), expected);
+        } else {
+            EXPECT_EQ(ports.boxes[0].prompt, c.activity.message);
+            EXPECT_EQ(atMenu->fatigue, c.fatigue + c.activity.fatigue); // the menu caps it, not the job
+            EXPECT_EQ(atMenu->money, 1000 + c.activity.money);
+        }
     }
 }
 
 TEST_F(ScheduleTest, WaysOutChangeNothingAndLetNoTimePass) {
     probeTheMenu();
-    auto before = test::activityVars(s);
+    auto before = test::allVars(s);
 
     open("Form4");
     click("Form4", "Command14");
     EXPECT_EQ(screens(), std::vector<std::string>{"Form3"});
-    EXPECT_EQ(test::activityVars(*atMenu), before);
+    EXPECT_EQ(test::allVars(*atMenu), before);
 
     open("Form4");
     click("Form4", "Command12");
@@ -138,7 +150,7 @@ TEST_F(ScheduleTest, WaysOutChangeNothingAndLetNoTimePass) {
     open("Form4");
     click("Form4", "Command13");
     EXPECT_EQ(screens(), std::vector<std::string>{"Form12"});
-    EXPECT_EQ(test::activityVars(s), before);
+    EXPECT_EQ(test::allVars(s), before);
     EXPECT_TRUE(ports.boxes.empty());
 }
 
@@ -149,18 +161,18 @@ TEST_F(ScheduleTest, TheMenuFoldsWeekFiveAndClampsFatigue) {
     s.fatigue = 20;
     open("Form4");
     click("Form4", "Command1"); // rest: fatigue -10, week 5
-    EXPECT_EQ(menuCaption("Label12"), "1月1週目");
-    EXPECT_EQ(menuCaption("Label11"), "2年目");
+    EXPECT_EQ(caption("Form3", "Label12"), "1月1週目");
+    EXPECT_EQ(caption("Form3", "Label11"), "2年目");
     EXPECT_EQ(s.fatigue, 0);
-    EXPECT_EQ(menuCaption("Label24"), "0");
+    EXPECT_EQ(caption("Form3", "Label24"), "0");
 
     s.fatigue = 90;
     ports.fractions = {0.995, 0.5};
     open("Form4");
     click("Form4", "Command9"); // tutor: +30
     EXPECT_EQ(s.fatigue, 100);
-    EXPECT_EQ(menuCaption("Label24"), "100");
-    EXPECT_EQ(menuCaption("Label12"), "1月2週目");
+    EXPECT_EQ(caption("Form3", "Label24"), "100");
+    EXPECT_EQ(caption("Form3", "Label12"), "1月2週目");
 }
 
 TEST_F(ScheduleTest, AnActivityOnTournamentDayLeadsToANewCountdown) {

@@ -2,11 +2,12 @@
 // what their clicks then do.
 #include "activities/activity_table.h"
 #include "tests/activities_test_support.h"
+#include "tests/game_driver.h"
+
+#include <gtest/gtest.h>
 
 namespace vermona {
 namespace {
-
-using test::ActivityTest;
 
 TEST(ActivityTips, TooTiredChanceIsFatigueLessTen) {
     const std::vector<std::pair<int, int>> cases = {{0, 0}, {10, 0}, {11, 1}, {50, 40}, {100, 90}, {-5, 0}};
@@ -15,10 +16,9 @@ TEST(ActivityTips, TooTiredChanceIsFatigueLessTen) {
     }
 }
 
-struct ScheduleTips : ActivityTest {
-    std::string tip(const char *screen, const char *control) {
-        return game.find(screen)->find(control)->tip();
-    }
+struct ScheduleTips : ::testing::Test, test::GameDriver {
+    void SetUp() override { test::prepareHero(s); }
+    std::string tip(const char *screen, const char *name) { return control(screen, name).tip(); }
 };
 
 // Each activity's tooltip names exactly the changes its click makes when the
@@ -29,7 +29,7 @@ TEST_F(ScheduleTips, EveryTipMatchesWhatItsClickDoes) {
         {"力", &GameState::strength}, {"防御", &GameState::defense},   {"体力", &GameState::stamina},
         {"早さ", &GameState::speed},  {"知力", &GameState::intellect}, {"魔力", &GameState::magicPower}};
     for (const Activity &a : activities()) {
-        prepareHero();
+        test::prepareHero(s);
         s.fatigue = 50;
         open("Form4");
         const std::string shown = tip("Form4", a.control);

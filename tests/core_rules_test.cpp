@@ -1,9 +1,8 @@
 // Rules of the screen runtime, the new game and the weekly tick, exercised
 // through the runtime with queued random fractions.
-#include "app/all_screens.h"
 #include "data/game_screen.h"
 #include "runtime/clock_random.h"
-#include "tests/test_support.h"
+#include "tests/game_driver.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -130,36 +129,22 @@ TEST(VarTest, EmptyCountsAsZeroAndShowsAsNothing) {
 }
 
 // A real game with every screen, driven through the runtime.
-struct NewGameTest : ::testing::Test {
-    test::QueuePorts ports;
-    Game game{ports};
-    void SetUp() override {
-        registerAllScreens(game);
-        game.start(ids::kTitle);
-    }
-    void click(const char *screen, const char *control) {
-        Screen *sc = game.find(screen);
-        ASSERT_NE(sc, nullptr) << screen;
-        ASSERT_TRUE(sc->visible()) << screen;
-        game.click(*sc->find(control));
-    }
-    std::string caption(const char *screen, const char *control) {
-        return game.find(screen)->find(control)->caption();
-    }
+struct NewGameTest : ::testing::Test, test::GameDriver {
+    void SetUp() override { start(); }
 };
 
 TEST_F(NewGameTest, TenPointsOnOneAbilityThenTheElementScreen) {
     ports.fractions = {0.0}; // countdown 15
     click("Form1", "Command1");
-    EXPECT_EQ(stateOf(game).daysToTournament, 15);
-    EXPECT_EQ(stateOf(game).money, 1000);
+    EXPECT_EQ(s.daysToTournament, 15);
+    EXPECT_EQ(s.money, 1000);
     for (int i = 0; i < 9; ++i) {
         click("Form2", "Command1");
     }
     EXPECT_EQ(caption("Form2", "Label3"), "力：10");
     EXPECT_EQ(game.find("Form10"), nullptr);
     click("Form2", "Command1");
-    EXPECT_EQ(stateOf(game).strength, 11);
+    EXPECT_EQ(s.strength, 11);
     EXPECT_EQ(game.find("Form2"), nullptr);
     ASSERT_NE(game.find("Form10"), nullptr);
     EXPECT_TRUE(game.find("Form10")->visible());
@@ -179,7 +164,6 @@ TEST_F(NewGameTest, EachButtonRaisesItsOwnAbilityAndLabel) {
     EXPECT_EQ(caption("Form2", "Label6"), "早さ：2");
     EXPECT_EQ(caption("Form2", "Label7"), "知力：2");
     EXPECT_EQ(caption("Form2", "Label8"), "魔力：2");
-    auto &s = stateOf(game);
     EXPECT_EQ(s.strength + s.defense + s.stamina + s.speed + s.intellect + s.magicPower, 12);
     EXPECT_EQ(s.magicPower, 2);
     EXPECT_EQ(s.intellect, 2);
@@ -188,7 +172,7 @@ TEST_F(NewGameTest, EachButtonRaisesItsOwnAbilityAndLabel) {
 TEST_F(NewGameTest, CountdownSpansFifteenToTwentyNine) {
     ports.fractions = {0.9999999};
     click("Form1", "Command1");
-    EXPECT_EQ(stateOf(game).daysToTournament, 29);
+    EXPECT_EQ(s.daysToTournament, 29);
 }
 
 TEST_F(NewGameTest, FirstMenuShowsDayOneAndTheChosenElement) {
@@ -198,34 +182,25 @@ TEST_F(NewGameTest, FirstMenuShowsDayOneAndTheChosenElement) {
     }
     ports.fractions = {0.5};
     click("Form10", "Command3");
-    EXPECT_EQ(stateOf(game).element, 2);
+    EXPECT_EQ(s.element, 2);
     EXPECT_EQ(caption("Form3", "Label11"), "1年目");
     EXPECT_EQ(caption("Form3", "Label12"), "1月1週目");
     EXPECT_EQ(caption("Form3", "Label14"), "水");
     EXPECT_EQ(caption("Form3", "Label21"), "110");
     EXPECT_EQ(caption("Form3", "Label24"), "0");
     EXPECT_EQ(caption("Form3", "Label10"), "1000");
-    EXPECT_EQ(stateOf(game).fatigue, 0); // the tick gives the empty fatigue a value
-    std::vector<std::string> ids;
-    for (Screen *sc : game.screens()) {
-        ids.push_back(sc->id());
-    }
-    EXPECT_EQ(ids, std::vector<std::string>{"Form3"});
+    EXPECT_EQ(s.fatigue, 0); // the tick gives the empty fatigue a value
+    EXPECT_EQ(screens(), std::vector<std::string>{"Form3"});
 }
 
 // The weekly tick on its own: a menu shown over a prepared state.
-struct TickTest : ::testing::Test {
-    test::QueuePorts ports;
-    Game game{ports};
-    GameState &s = stateOf(game);
-    void SetUp() override { registerAllScreens(game); }
+struct TickTest : ::testing::Test, test::GameDriver {
     std::string tick(double roll = 0.5) {
         game.close("Form3");
         ports.fractions.push_front(roll);
         game.dispatch([this] { game.show("Form3"); });
-        return game.find("Form3")->find("Label12")->caption();
+        return caption("Form3", "Label12");
     }
-    std::string caption(const char *control) { return game.find("Form3")->find(control)->caption(); }
 };
 
 TEST_F(TickTest, CalendarRollsOverOneMonthAtMost) {
@@ -238,14 +213,14 @@ TEST_F(TickTest, CalendarRollsOverOneMonthAtMost) {
     s.month = 12;
     s.week = 5;
     EXPECT_EQ(tick(), "1月1週目");
-    EXPECT_EQ(caption("Label11"), "2年目");
+    EXPECT_EQ(caption("Form3", "Label11"), "2年目");
     s.week = 4;
     EXPECT_EQ(tick(), "1月4週目");
     s.month = 0;
     s.week = 0;
     s.year = 0;
     EXPECT_EQ(tick(), "1月1週目");
-    EXPECT_EQ(caption("Label11"), "1年目");
+    EXPECT_EQ(caption("Form3", "Label11"), "1年目");
 }
 
 TEST_F(TickTest, EntrantsGrowOnlyBelowThirtyAndBelowSeven) {
@@ -288,20 +263,20 @@ TEST_F(TickTest, FatigueIsClampedAndLowValuesShowAsOne) {
     s.magicPower = -3;
     tick();
     EXPECT_EQ(s.fatigue, 100);
-    EXPECT_EQ(caption("Label24"), "100");
-    EXPECT_EQ(caption("Label18"), "1");
-    EXPECT_EQ(caption("Label19"), "1");
-    EXPECT_EQ(caption("Label20"), "1");
-    EXPECT_EQ(caption("Label21"), "10");
-    EXPECT_EQ(caption("Label22"), "7");
-    EXPECT_EQ(caption("Label23"), "1");
+    EXPECT_EQ(caption("Form3", "Label24"), "100");
+    EXPECT_EQ(caption("Form3", "Label18"), "1");
+    EXPECT_EQ(caption("Form3", "Label19"), "1");
+    EXPECT_EQ(caption("Form3", "Label20"), "1");
+    EXPECT_EQ(caption("Form3", "Label21"), "10");
+    EXPECT_EQ(caption("Form3", "Label22"), "7");
+    EXPECT_EQ(caption("Form3", "Label23"), "1");
     EXPECT_EQ(s.strength, 0); // only the text is floored
     s.fatigue = -5;
     s.stamina = 12;
     tick();
     EXPECT_EQ(s.fatigue, 0);
-    EXPECT_EQ(caption("Label24"), "0");
-    EXPECT_EQ(caption("Label21"), "120");
+    EXPECT_EQ(caption("Form3", "Label24"), "0");
+    EXPECT_EQ(caption("Form3", "Label21"), "120");
 }
 
 TEST_F(TickTest, EveryLoadSetsMatchRoundAndRollsAgain) {

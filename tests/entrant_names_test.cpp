@@ -6,8 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
-#include <unistd.h>
 
 namespace vermona {
 namespace {
@@ -71,9 +69,8 @@ TEST(EntrantNames, LongNamesAreCutToFitARow) {
 }
 
 TEST(EntrantNames, TheFileIsReadUpToItsLimitAndOnlyWhenItIsARegularFile) {
-    const auto dir = std::filesystem::temp_directory_path() / ("vermona-names-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    const std::string file = (dir / "name.txt").string();
+    const test::WorkDir dir;
+    const std::string file = (dir.path() / "name.txt").string();
     EXPECT_FALSE(readEntrantNameFile(file).has_value());
     std::filesystem::create_directory(file); // a directory in its place
     EXPECT_FALSE(readEntrantNameFile(file).has_value());
@@ -85,7 +82,6 @@ TEST(EntrantNames, TheFileIsReadUpToItsLimitAndOnlyWhenItIsARegularFile) {
         out << "一,二\n" << std::string(kNameFileReadLimit, '\n') << "三\n";
     }
     EXPECT_EQ(readEntrantNameFile(file), (Names{"一", "二"}));
-    std::filesystem::remove_all(dir);
 }
 
 // Every file of the name corpus goes through the reader on each test run.

@@ -1,28 +1,23 @@
 // The growth record: what the menu adds to it week by week, its file beside
 // the save, and loads that go on whatever that file holds.
-#include "app/all_screens.h"
 #include "data/game_screen.h"
 #include "data/growth_record.h"
 #include "data/save_file.h"
-#include "tests/test_support.h"
+#include "tests/game_driver.h"
 #include "tools/script_host.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
-#include <stdexcept>
-#include <unistd.h>
 
 namespace vermona {
 namespace {
 
 using test::WorkDir;
+using test::writeFile;
 
 namespace fs = std::filesystem;
-
-void writeFile(const fs::path &p, const std::string &text) { std::ofstream(p, std::ios::binary) << text; }
 
 GrowthPoint point(WeekDate d, Var::Int attack, Var::Int fatigue = 0) {
     GrowthPoint p;
@@ -37,32 +32,15 @@ GrowthPoint point(WeekDate d, Var::Int attack, Var::Int fatigue = 0) {
     return p;
 }
 
-struct GameWithScreens : ::testing::Test {
-    test::QueuePorts ports;
-    Game game{ports};
-    GameState &s = stateOf(game);
+// One week of rest: fatigue -40 (or a box), week +1.
+void restAWeek(test::GameDriver &d) {
+    d.click("Form3", "Command1");
+    d.click("Form4", "Command1");
+}
+
+struct GrowthRecordMenu : ::testing::Test, test::GameDriver {
     const GrowthRecord &record = game.store<GrowthRecord>();
-
-    void SetUp() override { registerAllScreens(game); }
-    void click(const char *screen, const char *control) { game.click(*game.find(screen)->find(control)); }
-    void choose(const char *screen, const char *entry) { game.choose(*game.find(screen)->findMenu(entry)); }
-    std::string label(const char *name) { return game.find("Form3")->find(name)->caption(); }
-    void newGame() {
-        game.start(ids::kTitle);
-        click("Form1", "Command1");
-        for (int i = 0; i < 10; ++i) {
-            click("Form2", "Command1");
-        }
-        click("Form10", "Command2");
-    }
-    // One week of rest: fatigue -40 (or a box), week +1.
-    void restAWeek() {
-        click("Form3", "Command1");
-        click("Form4", "Command1");
-    }
 };
-
-using GrowthRecordMenu = GameWithScreens;
 
 // The record takes exactly what the status panel shows, floors and all.
 TEST_F(GrowthRecordMenu, PointsHoldTheValuesTheMenuShows) {
@@ -76,13 +54,13 @@ TEST_F(GrowthRecordMenu, PointsHoldTheValuesTheMenuShows) {
         click("Form15", "Command1");
         ASSERT_EQ(record.points.size(), 1U);
         const GrowthPoint &p = record.points.back();
-        EXPECT_EQ(std::to_string(p.attack), label("Label18"));
-        EXPECT_EQ(std::to_string(p.defense), label("Label19"));
-        EXPECT_EQ(std::to_string(p.speed), label("Label20"));
-        EXPECT_EQ(std::to_string(p.hp), label("Label21"));
-        EXPECT_EQ(std::to_string(p.intellect), label("Label22"));
-        EXPECT_EQ(std::to_string(p.mp), label("Label23"));
-        EXPECT_EQ(std::to_string(p.fatigue), label("Label24"));
+        EXPECT_EQ(std::to_string(p.attack), caption("Form3", "Label18"));
+        EXPECT_EQ(std::to_string(p.defense), caption("Form3", "Label19"));
+        EXPECT_EQ(std::to_string(p.speed), caption("Form3", "Label20"));
+        EXPECT_EQ(std::to_string(p.hp), caption("Form3", "Label21"));
+        EXPECT_EQ(std::to_string(p.intellect), caption("Form3", "Label22"));
+        EXPECT_EQ(std::to_string(p.mp), caption("Form3", "Label23"));
+        EXPECT_EQ(std::to_string(p.fatigue), caption("Form3", "Label24"));
         EXPECT_EQ(p.date, (WeekDate{1, 1, 1}));
     }
     EXPECT_EQ(record.points.back().hp, 80);
@@ -99,7 +77,7 @@ TEST_F(GrowthRecordMenu, WeeksAppendReturnsUpdateAndTheCalendarFolds) {
     // A date set from outside is a new week to the menu as well.
     ASSERT_EQ(record.points.size(), 2U);
     EXPECT_EQ(record.points.back().date, (WeekDate{1, 12, 4}));
-    restAWeek();
+    restAWeek(*this);
     ASSERT_EQ(record.points.size(), 3U);
     EXPECT_EQ(record.points.back().date, (WeekDate{2, 1, 1}));
     // A return without a week passing updates that week's point.
@@ -137,24 +115,17 @@ TEST(GrowthRecordBook, ObserversHearOfEveryChangeAndOfViewRequests) {
         void dataChanged() override { ++changes; }
         void viewRequested(const std::string &view) override { views.push_back(view); }
     } listener;
-    test::QueuePorts ports;
-    Game game(ports);
-    registerAllScreens(game);
-    game.addObserver(&listener);
-    noteWeek(game, point({1, 1, 1}, 5));
-    noteTournament(game, {{1, 1, 1}, 0, 1, 1});
-    replaceRecord(game, {});
+    test::GameDriver d;
+    d.game.addObserver(&listener);
+    noteWeek(d.game, point({1, 1, 1}, 5));
+    noteTournament(d.game, {{1, 1, 1}, 0, 1, 1});
+    replaceRecord(d.game, {});
     EXPECT_EQ(listener.changes, 3);
-    game.start(ids::kTitle);
-    game.click(*game.find("Form1")->find("Command1"));
-    for (int i = 0; i < 10; ++i) {
-        game.click(*game.find("Form2")->find("Command1"));
-    }
-    game.click(*game.find("Form10")->find("Command2"));
+    d.newGame();
     EXPECT_EQ(listener.changes, 4);
-    game.choose(*game.find("Form3")->findMenu("growth"));
+    d.choose("Form3", "growth");
     EXPECT_EQ(listener.views, std::vector<std::string>{kGrowthView});
-    game.removeObserver(&listener);
+    d.game.removeObserver(&listener);
 }
 
 // ---- the file ---------------------------------------------------------------
@@ -251,71 +222,53 @@ TEST(GrowthRecordFile, EveryCorpusFileReadsAsItsNameSays) {
 
 // ---- saving and loading through the game -------------------------------------
 
-// A game of a few weeks with a tournament, saved; returns its record.
-GrowthRecord savedGame() {
-    test::QueuePorts p;
-    Game g(p);
-    registerAllScreens(g);
-    g.start(ids::kTitle);
-    g.click(*g.find("Form1")->find("Command1"));
-    for (int i = 0; i < 10; ++i) {
-        g.click(*g.find("Form2")->find("Command1"));
-    }
-    g.click(*g.find("Form10")->find("Command2"));
-    for (int i = 0; i < 3; ++i) {
-        g.click(*g.find("Form3")->find("Command1"));
-        g.click(*g.find("Form4")->find("Command3"));
-    }
-    noteTournament(g, {currentDate(stateOf(g)), 1, 2, 3});
-    g.choose(*g.find("Form3")->findMenu("save"));
-    EXPECT_EQ(p.boxes.back().prompt, "セーブを完了しました");
-    return g.store<GrowthRecord>();
-}
-
-// A fresh program that loads the save; what the load left, record aside.
-struct Loaded : GameWithScreens {
-    void TestBody() override {}
-    std::pair<std::map<std::string, std::string>, std::vector<std::string>> load() {
-        SetUp();
-        game.start(ids::kTitle);
-        choose("Form1", "help");
-        std::map<std::string, std::string> vars;
-        for (const char *name :
-             {"strength", "defense", "speed", "stamina", "intellect", "magicPower", "fatigue", "money",
-              "week", "month", "year", "daysToTournament", "entrants", "weekRoll"}) {
-            vars[name] = s.number(name)->text();
+struct GrowthRecordSaveLoad : ::testing::Test, test::GameDriver {
+    // A game of a few weeks with a tournament, saved; returns its record.
+    GrowthRecord save() {
+        newGame();
+        for (int i = 0; i < 3; ++i) {
+            click("Form3", "Command1");
+            click("Form4", "Command3");
         }
+        noteTournament(game, {currentDate(s), 1, 2, 3});
+        choose("Form3", "save");
+        EXPECT_EQ(ports.boxes.back().prompt, "セーブを完了しました");
+        return game.store<GrowthRecord>();
+    }
+};
+
+// A fresh program in the same directory that loads the save; what the load
+// left, record aside.
+struct Loaded : test::GameDriver {
+    explicit Loaded(const fs::path &directory) : GameDriver(directory) {}
+    const GrowthRecord &record = game.store<GrowthRecord>();
+    std::pair<std::map<std::string, std::string>, std::vector<std::string>> load() {
+        start();
+        choose("Form1", "help");
         std::vector<std::string> boxes;
         for (const auto &b : ports.boxes) {
             boxes.push_back(b.title + ": " + b.prompt);
         }
-        return {vars, boxes};
+        return {test::allVars(s), boxes};
     }
 };
 
-TEST(GrowthRecordSaveLoad, ALoadBringsTheRecordBackAndGoesOnFromIt) {
-    WorkDir dir;
-    const GrowthRecord saved = savedGame();
+TEST_F(GrowthRecordSaveLoad, ALoadBringsTheRecordBackAndGoesOnFromIt) {
+    const GrowthRecord saved = save();
     ASSERT_EQ(saved.points.size(), 4U);
-    Loaded l;
+    Loaded l(dir.path());
     l.load();
     EXPECT_EQ(l.record, saved);
-    l.restAWeek();
+    restAWeek(l);
     ASSERT_EQ(l.record.points.size(), 5U);
     EXPECT_EQ(l.record.points.back().date, (WeekDate{1, 2, 1}));
 }
 
-TEST(GrowthRecordSaveLoad, ADamagedMissingOrMismatchedRecordNeverChangesTheLoad) {
-    WorkDir dir;
-    savedGame();
-    const std::string good = [] {
-        std::ifstream in(kRecordFileName, std::ios::binary);
-        std::ostringstream t;
-        t << in.rdbuf();
-        return t.str();
-    }();
+TEST_F(GrowthRecordSaveLoad, ADamagedMissingOrMismatchedRecordNeverChangesTheLoad) {
+    save();
+    const std::string good = test::readFile(kRecordFileName);
     // The load as it goes with its own record.
-    const auto expected = Loaded().load();
+    const auto expected = Loaded(dir.path()).load();
     for (const char *variant : {"missing", "damaged", "mismatched", "directory"}) {
         SCOPED_TRACE(variant);
         std::error_code ec;
@@ -328,7 +281,7 @@ TEST(GrowthRecordSaveLoad, ADamagedMissingOrMismatchedRecordNeverChangesTheLoad)
         } else if (variant == std::string("directory")) {
             fs::create_directory(kRecordFileName);
         }
-        Loaded l;
+        Loaded l(dir.path());
         EXPECT_EQ(l.load(), expected);
         // The record starts at the loaded week.
         ASSERT_EQ(l.record.points.size(), 1U);

@@ -2,13 +2,12 @@
 // entry, the title's load entry, refusals that leave the game as it was,
 // the quit question, and writes that fail for real (full disk, file-size
 // limit, read-only directory) without harming the previous save.
-#include "app/all_screens.h"
 #include "data/game_screen.h"
 #include "data/growth_record.h"
 #include "data/quit.h"
 #include "data/save_file.h"
 #include "runtime/files.h"
-#include "tests/test_support.h"
+#include "tests/game_driver.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -20,7 +19,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sched.h>
-#include <sstream>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -31,18 +29,11 @@
 namespace vermona {
 namespace {
 
+using test::readFile;
 using test::WorkDir;
+using test::writeFile;
 
 namespace fs = std::filesystem;
-
-std::string readFile(const fs::path &p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void writeFile(const fs::path &p, const std::string &text) { std::ofstream(p, std::ios::binary) << text; }
 
 // The names in dir, sorted.
 std::string listing(const fs::path &dir) {
@@ -102,36 +93,18 @@ std::string mountTmpfs(const fs::path &dir, const char *options) {
     return {};
 }
 
-MenuEntry &menu(Game &game, const char *screen, const char *entry) {
-    return *game.find(screen)->findMenu(entry);
-}
-
-struct SaveGameTest : ::testing::Test {
-    WorkDir dir;
-    test::QueuePorts ports;
-    Game game{ports};
-
-    void SetUp() override {
-        registerAllScreens(game);
-        game.start(ids::kTitle);
-    }
-    void newGame() {
-        game.click(*game.find("Form1")->find("Command1"));
-        for (int i = 0; i < 10; ++i) {
-            game.click(*game.find("Form2")->find("Command1"));
-        }
-        game.click(*game.find("Form10")->find("Command3"));
-    }
+struct SaveGameTest : ::testing::Test, test::GameDriver {
+    void SetUp() override { start(); }
     const test::QueuePorts::Box &lastBox() { return ports.boxes.back(); }
 };
 
 TEST_F(SaveGameTest, SaveWritesTheEncodedStateStaysOnTheMenuAndRepeatsExactly) {
-    newGame();
-    stateOf(game).money = 12345;
-    stateOf(game).fatigue = -3;
-    stateOf(game).herbs = 4;
+    newGame("Command1", "Command3");
+    s.money = 12345;
+    s.fatigue = -3;
+    s.herbs = 4;
     int reseeds = ports.reseeds;
-    game.choose(menu(game, "Form3", "save"));
+    choose("Form3", "save");
     EXPECT_EQ(lastBox().prompt, "セーブを完了しました");
     EXPECT_EQ(lastBox().title, "ヴェルモナ");
     EXPECT_EQ(lastBox().style, kOkOnly);
@@ -139,10 +112,10 @@ TEST_F(SaveGameTest, SaveWritesTheEncodedStateStaysOnTheMenuAndRepeatsExactly) {
     ASSERT_NE(game.find("Form3"), nullptr);
     EXPECT_TRUE(game.find("Form3")->visible());
     const std::string first = readFile(kSaveFileName);
-    EXPECT_EQ(first, encodeSave(saveValuesOf(stateOf(game))).text);
+    EXPECT_EQ(first, encodeSave(saveValuesOf(s)).text);
     // The growth record beside the save, and no temporary left behind.
     EXPECT_EQ(listing(dir.path()), std::string(kRecordFileName) + " " + kSaveFileName);
-    game.choose(menu(game, "Form3", "save"));
+    choose("Form3", "save");
     EXPECT_EQ(readFile(kSaveFileName), first);
 }
 
@@ -160,13 +133,12 @@ TEST_F(SaveGameTest, LoadRestoresTheSavedGameAndTicksOnIt) {
     v[34] = -9;  // saveSpare1
     writeFile(kSaveFileName, encodeSave(v).text);
     ports.fractions = {0.1}; // weekRoll 11: one more entrant
-    game.choose(menu(game, "Form1", "help"));
+    choose("Form1", "help");
     ASSERT_FALSE(ports.boxes.empty());
     EXPECT_EQ(lastBox().prompt, "ロード終了");
     EXPECT_EQ(lastBox().title, "ヴェルモナ");
     EXPECT_EQ(game.find("Form1"), nullptr);
     ASSERT_NE(game.find("Form3"), nullptr);
-    const GameState &s = stateOf(game);
     EXPECT_EQ(s.strength, 11);
     EXPECT_EQ(s.money, 777);
     EXPECT_EQ(s.fatigue, 0);
@@ -176,9 +148,9 @@ TEST_F(SaveGameTest, LoadRestoresTheSavedGameAndTicksOnIt) {
     EXPECT_EQ(s.weekRoll, 11);
     EXPECT_EQ(s.matchRound, 0);
     EXPECT_FALSE(s.fireMagicLevel.empty()); // loaded as 0, no longer empty
-    EXPECT_EQ(game.find("Form3")->find("Label11")->caption(), "3年目");
-    EXPECT_EQ(game.find("Form3")->find("Label12")->caption(), "12月4週目");
-    EXPECT_EQ(game.find("Form3")->find("Label14")->caption(), "水");
+    EXPECT_EQ(caption("Form3", "Label11"), "3年目");
+    EXPECT_EQ(caption("Form3", "Label12"), "12月4週目");
+    EXPECT_EQ(caption("Form3", "Label14"), "水");
 }
 
 TEST_F(SaveGameTest, EditedLineEndsTheProgramWithItsTitle) {
@@ -191,22 +163,20 @@ TEST_F(SaveGameTest, EditedLineEndsTheProgramWithItsTitle) {
         }
         edited[at] = edited[at] == '9' ? '8' : static_cast<char>(edited[at] + 1);
         writeFile(kSaveFileName, edited + "garbage after\n");
-        test::QueuePorts p;
-        Game g{p};
-        registerAllScreens(g);
-        g.start(ids::kTitle);
-        g.choose(menu(g, "Form1", "help"));
-        ASSERT_EQ(p.boxes.size(), 1U);
-        EXPECT_EQ(p.boxes[0].prompt, "データの変更はしないようにして下さい！");
-        EXPECT_EQ(p.boxes[0].title, title);
-        EXPECT_TRUE(g.ended());
-        EXPECT_TRUE(g.screens().empty());
+        test::GameDriver again(dir.path()); // the load ends its program
+        again.start();
+        again.choose("Form1", "help");
+        ASSERT_EQ(again.ports.boxes.size(), 1U);
+        EXPECT_EQ(again.ports.boxes[0].prompt, "データの変更はしないようにして下さい！");
+        EXPECT_EQ(again.ports.boxes[0].title, title);
+        EXPECT_TRUE(again.game.ended());
+        EXPECT_TRUE(again.game.screens().empty());
     }
 }
 
 TEST_F(SaveGameTest, UnreadableFilesAreRefusedAndTheGameIsUntouched) {
-    stateOf(game).strength = 42; // anything: must survive the refused loads
-    stateOf(game).answer.clear();
+    s.strength = 42; // anything: must survive the refused loads
+    s.answer.clear();
     auto good = encodeSave(SaveValues{}).text;
     struct Case {
         std::function<void()> prepare;
@@ -230,7 +200,7 @@ TEST_F(SaveGameTest, UnreadableFilesAreRefusedAndTheGameIsUntouched) {
         fs::remove_all(kSaveFileName, ec);
         c.prepare();
         ports.boxes.clear();
-        game.choose(menu(game, "Form1", "help"));
+        choose("Form1", "help");
         ASSERT_EQ(ports.boxes.size(), 1U) << c.reason;
         EXPECT_EQ(lastBox().title, "ヴェルモナ");
         EXPECT_EQ(lastBox().prompt.rfind("セーブデータを読み込めませんでした。\n", 0), 0U)
@@ -239,31 +209,31 @@ TEST_F(SaveGameTest, UnreadableFilesAreRefusedAndTheGameIsUntouched) {
         EXPECT_FALSE(game.ended());
         ASSERT_NE(game.find("Form1"), nullptr);
         EXPECT_TRUE(game.find("Form1")->visible());
-        EXPECT_EQ(stateOf(game).strength, 42);
-        EXPECT_TRUE(stateOf(game).answer.empty());
-        EXPECT_TRUE(stateOf(game).year.empty());
+        EXPECT_EQ(s.strength, 42);
+        EXPECT_TRUE(s.answer.empty());
+        EXPECT_TRUE(s.year.empty());
     }
     // The player can still try again with a good file, or start anew.
     fs::remove_all(kSaveFileName);
     writeFile(kSaveFileName, good);
-    game.choose(menu(game, "Form1", "help"));
+    choose("Form1", "help");
     EXPECT_EQ(lastBox().prompt, "ロード終了");
-    EXPECT_EQ(stateOf(game).strength, 0);
+    EXPECT_EQ(s.strength, 0);
 }
 
 TEST_F(SaveGameTest, NewGameStillStartsAfterARefusedLoad) {
-    game.choose(menu(game, "Form1", "help"));
-    newGame();
+    choose("Form1", "help");
+    newGame("Command1", "Command3");
     ASSERT_NE(game.find("Form3"), nullptr);
-    EXPECT_EQ(stateOf(game).strength, 11);
+    EXPECT_EQ(s.strength, 11);
 }
 
 TEST_F(SaveGameTest, ValueBeyondTheSavedRangeIsRefusedAndTheOldSaveKept) {
-    newGame();
-    game.choose(menu(game, "Form3", "save"));
+    newGame("Command1", "Command3");
+    choose("Form3", "save");
     const std::string old = readFile(kSaveFileName);
-    stateOf(game).money = kSaveMax + 1;
-    game.choose(menu(game, "Form3", "save"));
+    s.money = kSaveMax + 1;
+    choose("Form3", "save");
     EXPECT_EQ(lastBox().title, "ヴェルモナ");
     EXPECT_EQ(lastBox().prompt.rfind("セーブできませんでした。\n", 0), 0U);
     EXPECT_EQ(readFile(kSaveFileName), old);
@@ -273,13 +243,13 @@ TEST_F(SaveGameTest, ValueBeyondTheSavedRangeIsRefusedAndTheOldSaveKept) {
 TEST_F(SaveGameTest, QuitAsksOnlyWhenProgressIsUnsaved) {
     // Nothing under way on the title or during set-up.
     EXPECT_TRUE(confirmQuit(game));
-    game.click(*game.find("Form1")->find("Command1"));
+    click("Form1", "Command1");
     EXPECT_TRUE(confirmQuit(game));
     EXPECT_TRUE(ports.boxes.empty());
     for (int i = 0; i < 10; ++i) {
-        game.click(*game.find("Form2")->find("Command1"));
+        click("Form2", "Command1");
     }
-    game.click(*game.find("Form10")->find("Command3"));
+    click("Form10", "Command3");
     // A new game on the menu, never saved: asked; No keeps playing.
     ports.answers = {kNo, kYes};
     EXPECT_FALSE(confirmQuit(game));
@@ -288,18 +258,18 @@ TEST_F(SaveGameTest, QuitAsksOnlyWhenProgressIsUnsaved) {
     EXPECT_EQ(lastBox().style, kYesNo);
     EXPECT_TRUE(confirmQuit(game));
     // Saved: no question until a saved value changes.
-    game.choose(menu(game, "Form3", "save"));
+    choose("Form3", "save");
     std::size_t boxes = ports.boxes.size();
-    stateOf(game).weekRoll = 99; // not saved, so no progress lost
+    s.weekRoll = 99; // not saved, so no progress lost
     EXPECT_TRUE(confirmQuit(game));
     EXPECT_EQ(ports.boxes.size(), boxes);
-    stateOf(game).money += 10;
+    s.money += 10;
     ports.answers = {kYes};
     EXPECT_TRUE(confirmQuit(game));
     EXPECT_EQ(ports.boxes.size(), boxes + 1);
     // A failed save does not count as saved.
-    stateOf(game).money = kSaveMax + 1;
-    game.choose(menu(game, "Form3", "save"));
+    s.money = kSaveMax + 1;
+    choose("Form3", "save");
     ports.answers = {kNo};
     EXPECT_FALSE(confirmQuit(game));
 }
@@ -310,7 +280,7 @@ TEST_F(SaveGameTest, QuitRightAfterALoadDoesNotAsk) {
     v[31] = 20;
     writeFile(kSaveFileName, encodeSave(v).text);
     ports.fractions = {0.9}; // no new entrant
-    game.choose(menu(game, "Form1", "help"));
+    choose("Form1", "help");
     ASSERT_NE(game.find("Form3"), nullptr);
     std::size_t boxes = ports.boxes.size();
     EXPECT_TRUE(confirmQuit(game));
@@ -424,68 +394,58 @@ TEST(SaveFileWrite, ARecordThatCannotBeWrittenIsSaidAndTheOldOneRemoved) {
     EXPECT_EQ(listing(dir.path()), kSaveFileName);
 }
 
-// A real full file system: a one-page tmpfs that the old save fills.
-TEST(SaveFileWrite, FullDiskKeepsTheOldSave) {
-    WorkDir dir;
-    fs::create_directory("disk");
-    const fs::path disk = dir.path() / "disk";
-    std::string report = inChild([&] {
-        if (std::string why = mountTmpfs(disk, "size=4k"); !why.empty()) {
-            return why;
+// Real file systems that refuse the save: a one-page tmpfs that the old save
+// fills, and a read-only mount (root ignores permission bits).
+TEST(SaveFileWrite, AFullOrReadOnlyFileSystemKeepsTheOldSave) {
+    struct Case {
+        const char *what;
+        const char *options;
+        bool readOnly;
+        const char *reason;
+        int err; // of writing the old save once more
+    };
+    const Case cases[] = {
+        {"full disk", "size=4k", false, "ディスクの空きが足りません。", ENOSPC},
+        {"read-only", "size=64k", true, "保存先に書き込めません。", EROFS},
+    };
+    std::string skipped;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        WorkDir dir;
+        fs::create_directory("mnt");
+        const fs::path mnt = dir.path() / "mnt";
+        std::string report = inChild([&] {
+            if (std::string why = mountTmpfs(mnt, c.options); !why.empty()) {
+                return why;
+            }
+            fs::current_path(mnt);
+            const std::string old = encodeSave(SaveValues{}).text;
+            if (int err = writeFileAtomically(kSaveFileName, old); err != 0) {
+                return "first save failed: " + std::to_string(err);
+            }
+            if (c.readOnly && ::mount(nullptr, mnt.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
+                return std::string("skip: cannot remount read-only: ") + std::strerror(errno);
+            }
+            std::string out = test::runScript(test::newGameScript() + "menu Form3.save\nscreens\n");
+            out += "errno " + std::to_string(writeFileAtomically(kSaveFileName, old)) + "\n";
+            out += readFile(kSaveFileName) == old ? "old intact\n" : "old changed\n";
+            out += "files " + listing(".") + "\n";
+            return out;
+        });
+        if (report.rfind("skip:", 0) == 0) {
+            skipped += std::string(c.what) + ": " + report + "\n";
+            continue;
         }
-        fs::current_path(disk);
-        const std::string old = encodeSave(SaveValues{}).text;
-        if (int err = writeFileAtomically(kSaveFileName, old); err != 0) {
-            return "first save failed: " + std::to_string(err);
-        }
-        std::string out = test::runScript(test::newGameScript() + "menu Form3.save\nscreens\n");
-        out += "errno " + std::to_string(writeFileAtomically(kSaveFileName, old)) + "\n";
-        out += readFile(kSaveFileName) == old ? "old intact\n" : "old changed\n";
-        out += "files " + listing(".") + "\n";
-        return out;
-    });
-    if (report.rfind("skip:", 0) == 0) {
-        GTEST_SKIP() << report;
+        EXPECT_NE(report.find(std::string("box \"ヴェルモナ\" \"セーブできませんでした。\\n") + c.reason),
+                  std::string::npos)
+            << report;
+        EXPECT_NE(report.find("screens: Form3\n"), std::string::npos) << report;
+        EXPECT_NE(report.find("errno " + std::to_string(c.err) + "\n"), std::string::npos) << report;
+        EXPECT_NE(report.find("old intact\nfiles savedate.sav\n"), std::string::npos) << report;
     }
-    EXPECT_NE(report.find("box \"ヴェルモナ\" \"セーブできませんでした。\\nディスクの空きが足りません。"),
-              std::string::npos)
-        << report;
-    EXPECT_NE(report.find("screens: Form3\n"), std::string::npos) << report;
-    EXPECT_NE(report.find("errno " + std::to_string(ENOSPC) + "\n"), std::string::npos) << report;
-    EXPECT_NE(report.find("old intact\nfiles savedate.sav\n"), std::string::npos) << report;
-}
-
-// Root ignores permission bits, so the read-only directory is a read-only
-// mount.
-TEST(SaveFileWrite, ReadOnlyDirectoryKeepsTheOldSave) {
-    WorkDir dir;
-    fs::create_directory("ro");
-    const fs::path ro = dir.path() / "ro";
-    std::string report = inChild([&] {
-        if (std::string why = mountTmpfs(ro, "size=64k"); !why.empty()) {
-            return why;
-        }
-        const std::string old = encodeSave(SaveValues{}).text;
-        fs::current_path(ro);
-        if (int err = writeFileAtomically(kSaveFileName, old); err != 0) {
-            return "first save failed: " + std::to_string(err);
-        }
-        if (::mount(nullptr, ro.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
-            return std::string("skip: cannot remount read-only: ") + std::strerror(errno);
-        }
-        std::string out = test::runScript(test::newGameScript() + "menu Form3.save\nscreens\n");
-        out += readFile(kSaveFileName) == old ? "old intact\n" : "old changed\n";
-        out += "files " + listing(".") + "\n";
-        return out;
-    });
-    if (report.rfind("skip:", 0) == 0) {
-        GTEST_SKIP() << report;
+    if (!skipped.empty()) {
+        GTEST_SKIP() << skipped;
     }
-    EXPECT_NE(report.find("box \"ヴェルモナ\" \"セーブできませんでした。\\n保存先に書き込めません。"),
-              std::string::npos)
-        << report;
-    EXPECT_NE(report.find("screens: Form3\n"), std::string::npos) << report;
-    EXPECT_NE(report.find("old intact\nfiles savedate.sav\n"), std::string::npos) << report;
 }
 
 } // namespace

@@ -75,5 +75,22 @@ TEST(ScriptHostTest, TextsAreEscapedToOneLine) {
                          "msgText = a \\\"b\\\" \\\\ c\n");
 }
 
+// A handler that asks for a screen nobody registered stops the script on the
+// line that clicked it.
+TEST(ScriptHostTest, AnUnregisteredScreenFailsTheScript) {
+    struct Asker : Screen {
+        explicit Asker(Game &g) : Screen(g, "Probe", "", 10, 10, 0) {
+            Command1.onClick([this] { game_.show("Form99"); });
+        }
+        Control &Command1 = button("Command1", "", 0, 0, 1, 1);
+    };
+    std::ostringstream out;
+    ScriptHost host(out);
+    host.game().registerScreen("Probe", [](Game &g) { return std::make_unique<Asker>(g); });
+    std::istringstream script("show Probe\nclick Probe.Command1\n");
+    EXPECT_EQ(host.run(script), 1);
+    EXPECT_EQ(out.str(), "error: line 2: a handler asked for Form99, which no screen registered\n");
+}
+
 } // namespace
 } // namespace vermona

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <system_error>
+#include <utility>
 
 namespace vermona::test {
 
@@ -49,10 +50,28 @@ WorkDir::WorkDir() {
     std::filesystem::current_path(path_);
 }
 
+WorkDir::WorkDir(std::filesystem::path existing)
+    : path_(std::move(existing)), old_(std::filesystem::current_path()), owned_(false) {
+    std::filesystem::current_path(path_);
+}
+
 WorkDir::~WorkDir() {
     std::filesystem::current_path(old_);
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
+    if (owned_) {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+}
+
+std::string readFile(const std::filesystem::path &file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void writeFile(const std::filesystem::path &file, const std::string &bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
 }
 
 std::vector<CorpusFile> corpusFiles(const std::string &corpus) {
@@ -62,10 +81,7 @@ std::vector<CorpusFile> corpusFiles(const std::string &corpus) {
     }
     std::vector<CorpusFile> files;
     for (const auto &entry : std::filesystem::directory_iterator(dir)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        files.push_back({entry.path().filename().string(), bytes.str()});
+        files.push_back({entry.path().filename().string(), readFile(entry.path())});
     }
     return files;
 }

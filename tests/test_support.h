@@ -37,6 +37,9 @@ public:
 class WorkDir {
 public:
     WorkDir();
+    // Enters a directory that already exists, as a second program started
+    // in the same place would, and leaves it as it is afterwards.
+    explicit WorkDir(std::filesystem::path existing);
     ~WorkDir();
     WorkDir(const WorkDir &) = delete;
     WorkDir &operator=(const WorkDir &) = delete;
@@ -45,7 +48,12 @@ public:
 private:
     std::filesystem::path path_;
     std::filesystem::path old_;
+    bool owned_ = true;
 };
+
+// A whole file as bytes; reading gives nothing when there is no file.
+std::string readFile(const std::filesystem::path &file);
+void writeFile(const std::filesystem::path &file, const std::string &bytes);
 
 // The files of a fuzzing seed corpus (fuzz/NAME), as name and bytes, read
 // on every test run.

@@ -13,7 +13,6 @@ struct BattleTest : test::TournamentTest {
         enterTable({type});
         click("Form22", "Command1");
     }
-    float end(const char *line) const { return control("Form25", line).x2(); }
     bool commandsEnabled() const {
         bool all = true;
         bool any = false;

@@ -78,7 +78,6 @@ struct SpellTest : test::TournamentTest {
         answer();
         return text;
     }
-    float end(const char *line) const { return control("Form25", line).x2(); }
 };
 
 TEST_F(SpellTest, EachRowShowsFromItsLevelAndATopSpellStaysAboveTheTop) {

@@ -63,7 +63,7 @@ TEST_F(TableTest, OnlyThePlayersTakingPartHaveRowsAndColumns) {
 }
 
 TEST_F(TableTest, EntrantsAreNamedByTheirTypes) {
-    writeNames("一,二,三,四,五,六,七,八");
+    test::writeFile("name.txt", "一,二,三,四,五,六,七,八");
     enterTable({8, 3, 3});
     EXPECT_EQ(s.entrantTypes.get(1), 8);
     EXPECT_EQ(s.entrantTypes.get(2), 3);
@@ -149,7 +149,7 @@ TEST_F(TableTest, MissingOrShortNameFilesNameEntrantsByPlaceAndSaySoOnce) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove("name.txt");
         if (c.file != nullptr) {
-            writeNames(c.file);
+            test::writeFile("name.txt", c.file);
         }
         ports.boxes.clear();
         enterTable({1, 2, 4, 8});

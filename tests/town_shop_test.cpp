@@ -1,10 +1,18 @@
 // The buy lists: what a purchase and a sale ask, refuse, take and give.
-#include "tests/town_test_support.h"
+#include "tests/activities_test_support.h"
+#include "tests/game_driver.h"
+
+#include <gtest/gtest.h>
 
 namespace vermona {
 namespace {
 
-struct ShopTest : test::TownTest {};
+struct ShopTest : ::testing::Test, test::GameDriver {
+    void SetUp() override {
+        test::prepareHero(s);
+        s.shopMode = 0;
+    }
+};
 
 struct Goods {
     const char *screen;
@@ -25,12 +33,9 @@ const Goods kGoods[] = {
     {"Form24", "Label2", "アイテム屋", 50, nullptr, nullptr, 0},
 };
 
-void clickGoods(test::TownTest &t, const Goods &g) {
-    if (g.owned == nullptr) {
-        t.click(g.screen, g.row);
-    } else {
-        t.clickRow(g.screen, g.row, 1);
-    }
+// The herb is a single label; other goods are rows, clicked on their price.
+void clickGoods(test::GameDriver &t, const Goods &g) {
+    t.click(g.screen, g.row, g.owned == nullptr ? -1 : 1);
 }
 
 TEST_F(ShopTest, ExactlyThePriceBuysAndOneGLessIsRefused) {
@@ -81,9 +86,9 @@ TEST_F(ShopTest, MoneyIsCheckedBeforePossession) {
     s.money = 150;
     open("Form14");
     const auto before = test::allVars(s);
-    clickRow("Form14", "Label4", 0);
+    click("Form14", "Label4", 0);
     s.money = 200;
-    clickRow("Form14", "Label4", 2);
+    click("Form14", "Label4", 2);
     EXPECT_EQ(prompts(), (std::vector<std::string>{"お金が足りないよ", "もう持ってるよ"}));
     EXPECT_EQ(ports.boxes[1].title, "防具屋");
     EXPECT_EQ(ports.boxes[1].style, kOkOnly);
@@ -111,11 +116,7 @@ TEST_F(ShopTest, NoChangesOnlyTheAnswerAndTheMessage) {
         open(c.screen);
         auto expected = test::allVars(s);
         ports.answers = {kNo};
-        if (std::string(c.screen) == "Form24") {
-            click(c.screen, c.row);
-        } else {
-            clickRow(c.screen, c.row, 0);
-        }
+        click(c.screen, c.row, std::string(c.screen) == "Form24" ? -1 : 0);
         expected["answer"] = "7";
         expected["msgText"] = c.prompt;
         expected["msgStyle"] = "4";
@@ -129,7 +130,7 @@ TEST_F(ShopTest, SellingHidesOnlyTheFirstRowNotOwned) {
         bool all = true;
         bool none = true;
         for (int i = 0; i < 3; ++i) {
-            const bool v = at(screen, row, i).visible();
+            const bool v = control(screen, row, i).visible();
             all = all && v;
             none = none && !v;
         }
@@ -142,14 +143,14 @@ TEST_F(ShopTest, SellingHidesOnlyTheFirstRowNotOwned) {
     EXPECT_FALSE(rowVisible("Form14", "Label4"));
     EXPECT_TRUE(rowVisible("Form14", "Label5"));
     EXPECT_TRUE(rowVisible("Form14", "Label6"));
-    EXPECT_EQ(at("Form14", "Label1").caption(), "何を買うんだい？買いたいアイテムをクリックしてくれ");
+    EXPECT_EQ(caption("Form14", "Label1"), "何を買うんだい？買いたいアイテムをクリックしてくれ");
     // The iron shield is not owned: offering it to the shop does nothing.
     const auto before = test::allVars(s);
-    clickRow("Form14", "Label5", 0);
+    click("Form14", "Label5", 0);
     EXPECT_TRUE(ports.boxes.empty());
     EXPECT_EQ(test::allVars(s), before);
     ports.answers = {kYes};
-    clickRow("Form14", "Label6", 1);
+    click("Form14", "Label6", 1);
     EXPECT_EQ(prompts(), std::vector<std::string>{"２２５Ｇだけどいいかい？"});
     EXPECT_EQ(s.money, 1225);
     EXPECT_EQ(s.ownsSteelShield, 0);
@@ -173,9 +174,9 @@ TEST_F(ShopTest, ASaleTakesAwayTheBonusOnlyOfTheItemSold) {
     s.shopMode = 1;
     ports.answers = {kYes, kYes};
     open("Form14");
-    clickRow("Form14", "Label6", 0);
+    click("Form14", "Label6", 0);
     EXPECT_EQ(s.shieldDefense, 2);
-    clickRow("Form14", "Label4", 0);
+    click("Form14", "Label4", 0);
     EXPECT_EQ(prompts(), (std::vector<std::string>{"２２５Ｇだけどいいかい？", "１００Ｇだけどいいかい？"}));
     EXPECT_EQ(s.money, 1325);
     EXPECT_EQ(s.shieldDefense, 0);
@@ -188,9 +189,9 @@ TEST_F(ShopTest, ASaleTakesAwayTheBonusOnlyOfTheItemSold) {
     s.weaponAttack = 5;
     ports.answers = {kYes, kYes};
     open("Form18");
-    clickRow("Form18", "Label2", 2);
+    click("Form18", "Label2", 2);
     EXPECT_EQ(s.weaponAttack, 5);
-    clickRow("Form18", "Label3", 0);
+    click("Form18", "Label3", 0);
     EXPECT_EQ(prompts().back(), "３００Ｇだけどいいかい？");
     EXPECT_EQ(s.weaponAttack, 0);
     EXPECT_EQ(s.money, 1325 + 150 + 300);
@@ -202,16 +203,16 @@ TEST_F(ShopTest, EquippedOnTheItemScreenAndSoldAfterLeavingItIsGone) {
     s.shieldDefense = 0;
     open("Form15");
     click("Form15", "Label4");
-    clickRow("Form16", "Label3", 0);
+    click("Form16", "Label3", 0);
     click("Form16", "Command1");
     click("Form15", "Command1");
     open("Form15");
-    EXPECT_EQ(at("Form15", "Label4").caption(), "盾");
+    EXPECT_EQ(caption("Form15", "Label4"), "盾");
     ASSERT_EQ(s.shieldDefense, 2);
     s.shopMode = 1;
     ports.answers = {kYes};
     open("Form14");
-    clickRow("Form14", "Label4", 0);
+    click("Form14", "Label4", 0);
     EXPECT_EQ(s.shieldDefense, 0);
 }
 
