@@ -84,6 +84,14 @@ constexpr std::array kTexts{
     TextField{"msgTitle", &GameState::msgTitle},
 };
 
+template <class Fields> std::vector<std::string_view> namesOf(const Fields &fields) {
+    std::vector<std::string_view> names;
+    for (const auto &f : fields) {
+        names.push_back(f.name);
+    }
+    return names;
+}
+
 } // namespace
 
 Var *GameState::number(std::string_view name, int index) {
@@ -122,21 +130,9 @@ TextVar *GameState::text(std::string_view name, int index) {
     return nullptr;
 }
 
-std::vector<std::string_view> GameState::numberNames() {
-    std::vector<std::string_view> names;
-    for (const auto &f : kNumbers) {
-        names.push_back(f.name);
-    }
-    return names;
-}
+std::vector<std::string_view> GameState::numberNames() { return namesOf(kNumbers); }
 
-std::vector<std::string_view> GameState::textNames() {
-    std::vector<std::string_view> names;
-    for (const auto &f : kTexts) {
-        names.push_back(f.name);
-    }
-    return names;
-}
+std::vector<std::string_view> GameState::textNames() { return namesOf(kTexts); }
 
 GameState &stateOf(Game &game) { return game.store<GameState>(); }
 
