@@ -50,6 +50,8 @@ public:
     // The window a message box belongs on: the active game window, else the
     // one shown or activated last; null when none is visible.
     [[nodiscard]] QWidget *dialogParent() const;
+    // The visible game window shown or activated last: the one in front.
+    [[nodiscard]] ScreenWindow *frontWindow() const { return lastActive(nullptr); }
 
     // Called when the program ends (Game::end or the player closing a
     // window). Default: quit the application's event loop.

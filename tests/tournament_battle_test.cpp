@@ -51,9 +51,13 @@ TEST_F(BattleTest, WorkedExampleTheEnemyFallsAtTheFortiethBlow) {
     EXPECT_TRUE(control("Form25", "Line5").visible());
     EXPECT_EQ(caption("Form25", "Label10"), "50/50") << "the HP label keeps its starting value";
     click("Form25", "Command1");
-    EXPECT_EQ(screens(), (std::vector<std::string>{"Form22(hidden)", "Form27"}));
+    EXPECT_EQ(screens(), (std::vector<std::string>{"Form22(hidden)", "Form26", "Form27"}));
+    EXPECT_EQ(caption("Form26", "Label1"), "主人公の攻撃！敵に1のダメージ▼") << "the winning blow stays readable";
     EXPECT_EQ(caption("Form27", "Label1"), "勝利！");
     EXPECT_EQ(caption("Form27", "Label2"), "おめでとう！次も勝とう");
+    // "次へ" takes the message along if the player left it open.
+    click("Form27", "Command1");
+    EXPECT_EQ(game.find("Form26"), nullptr);
 }
 
 TEST_F(BattleTest, MessagesNameTheDamageAboveOneAndOneOtherwise) {
@@ -87,10 +91,17 @@ TEST_F(BattleTest, ABlowThatReachesTheEndExactlyWinsAndTheOpponentDoesNotAnswer)
     control("Form25", "Line5").setEnd(4632, 1800);
     const int reseeds = ports.reseeds;
     click("Form25", "Command1");
-    EXPECT_EQ(screens(), (std::vector<std::string>{"Form22(hidden)", "Form27"}))
-        << "the message window closes with the battle";
+    EXPECT_EQ(screens(), (std::vector<std::string>{"Form22(hidden)", "Form26", "Form27"}));
+    const auto before = test::allVars(s);
+    const std::string cells = cell(0, 1) + cell(1, 0);
+    // A click on the winning blow only closes it: no answer, nothing else.
+    click("Form26", "Label1");
+    EXPECT_EQ(screens(), (std::vector<std::string>{"Form22(hidden)", "Form27"}));
+    EXPECT_EQ(test::allVars(s), before);
+    EXPECT_EQ(cell(0, 1) + cell(1, 0), cells);
     EXPECT_EQ(s.enemyTurnTaken, 0);
     EXPECT_EQ(ports.reseeds, reseeds);
+    EXPECT_FALSE(control("Form22", "Command1").enabled()) << "the table waits for the result";
 }
 
 TEST_F(BattleTest, TheHeroFallsAtTheEndOfHisGaugeAndTheLossIsEntered) {

@@ -55,7 +55,12 @@ public:
 
     void Label1_Click() {
         Screen *battle = game_.find(ids::kBattle);
-        if (s.enemyTurnTaken != 0 || battle == nullptr) {
+        // The winning blow, read after the match: nothing follows it.
+        if (battle == nullptr) {
+            game_.close(ids::kBattleMessage);
+            return;
+        }
+        if (s.enemyTurnTaken != 0) {
             s.enemyTurnTaken = 0;
             setBattleCommandsEnabled(game_, true);
             game_.close(ids::kBattleMessage);

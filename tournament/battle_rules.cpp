@@ -105,8 +105,13 @@ void endMatch(Game &game, Winner winner) {
     if (winner == Winner::Opponent) {
         game.control(ids::kResult, "Label1").setCaption(kDefeatCaption);
         game.control(ids::kResult, "Label2").setCaption("残念！次は勝とう");
+        game.close(ids::kBattleMessage);
+    } else if (game.find(ids::kBattleMessage) != nullptr) {
+        // Back in front of the result, so the winning blow is read (and
+        // moved on with the keyboard) first.
+        game.hide(ids::kBattleMessage);
+        game.show(ids::kBattleMessage);
     }
-    game.close(ids::kBattleMessage);
     game.close(ids::kBattle);
 }
 

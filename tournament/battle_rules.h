@@ -43,7 +43,9 @@ inline constexpr const char *kDefeatCaption = "敗北";
 
 enum class Winner { Hero, Opponent };
 // The match is over: the result screen opens, telling a defeat when the
-// opponent won, and the message window closes with the battle.
+// opponent won, and the battle closes. After a win the message window stays
+// open on the winning blow until the player moves it on (or the result's
+// "次へ" closes it); after a defeat it goes with the battle.
 void endMatch(Game &game, Winner winner);
 
 // The battle screen's commands wait while the message window (or the spell

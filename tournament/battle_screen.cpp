@@ -74,8 +74,7 @@ public:
             d = 1;
         }
         if (hitGauge(Line5, kEnemyGauge, d, s.enemyStamina.get(r))) {
-            // Won: the opponent takes no turn, and the message goes with
-            // the battle.
+            // Won: the opponent takes no turn.
             endMatch(game_, Winner::Hero);
         }
     }

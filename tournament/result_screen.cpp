@@ -20,6 +20,8 @@ public:
     // clang-format on
 
     void Command1_Click() {
+        // The winning blow's message goes with the match it ended.
+        game_.close(ids::kBattleMessage);
         const int n = fieldSize(s);
         const Var::Int r = s.matchRound;
         if (r >= 1 && r <= n) {

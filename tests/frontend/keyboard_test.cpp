@@ -17,15 +17,7 @@ namespace {
 
 // The window in front, which has the keyboard: the visible screen shown last
 // (the message window over the battle, the result over the table).
-QWidget *activeWindow(const Windows &w) {
-    QWidget *front = nullptr;
-    for (Screen *s : w.game.screens()) {
-        if (s->visible()) {
-            front = w.window(s->id());
-        }
-    }
-    return front;
-}
+QWidget *activeWindow(const Windows &w) { return w.frontend.frontWindow(); }
 
 // Presses and releases a key where the keyboard focus is, as a player does.
 void press(const Windows &w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
