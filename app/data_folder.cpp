@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStandardPaths>
 
 namespace vermona::app {
@@ -37,6 +38,17 @@ QString chooseWorkingDirectory(bool fromDesktop) {
         return useDataFolder(userDataFolder());
     }
     return {};
+}
+
+std::unique_ptr<QLockFile> lockWorkingDirectory() {
+    auto lock = std::make_unique<QLockFile>(QStringLiteral("vermona.lock"));
+    // Held for as long as the game runs: never stale by age, only when the
+    // process that wrote it is gone.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0) || lock->error() != QLockFile::LockFailedError) {
+        return lock;
+    }
+    return nullptr;
 }
 
 } // namespace vermona::app

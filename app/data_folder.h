@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <memory>
+
+class QLockFile;
 
 namespace vermona::app {
 
@@ -18,5 +21,11 @@ QString useDataFolder(const QString &folder);
 // there; otherwise the working directory as it is. Returns an error text,
 // empty on success.
 QString chooseWorkingDirectory(bool fromDesktop);
+
+// Keeps other copies of the game out of the working directory while this
+// one plays there, so two games never write the same save. Null when a
+// running copy holds it; the lock of a copy that died is taken over at once.
+// A folder where no lock can be made (read-only) is not guarded.
+std::unique_ptr<QLockFile> lockWorkingDirectory();
 
 } // namespace vermona::app

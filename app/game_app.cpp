@@ -5,6 +5,7 @@
 #include "data/game_screen.h"
 #include "data/growth_record.h"
 #include "data/quit.h"
+#include "data/save_game.h"
 #include "platform/application.h"
 
 #include <QApplication>
@@ -64,6 +65,11 @@ GameApp::GameApp() : game_(ports_), frontend_(game_) {
     registerAllScreens(game_);
     equipFrontend(frontend_);
     ports_.setDialogParent([this] { return frontend_.dialogParent(); });
+    // A normal end leaves nothing to resume.
+    frontend_.setProgramEndedHandler([this] {
+        endRun(game_);
+        QCoreApplication::exit(0);
+    });
     frontend_.setErrorHandler([this] {
         failed_ = true;
         try {

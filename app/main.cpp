@@ -3,6 +3,8 @@
 #include "platform/application.h"
 
 #include <QApplication>
+#include <QLockFile>
+#include <memory>
 #include <cstring>
 #include <iostream>
 
@@ -44,6 +46,17 @@ int main(int argc, char **argv) {
         return 1;
     }
     vermona::app::setUpGameApplication(app);
+    // One game per folder: a second copy would write the same save.
+    // --check plays nothing and writes nothing, so it needs no lock.
+    std::unique_ptr<QLockFile> lock;
+    if (!check) {
+        lock = vermona::app::lockWorkingDirectory();
+        if (!lock) {
+            vermona::platform::QtPorts().messageBox("ヴェルモナは既に起動しています", vermona::kOkOnly,
+                                                    "ヴェルモナ");
+            return 1;
+        }
+    }
     vermona::app::GameApp game;
     if (check) {
         // For packagers and tests: the installed program really starts.

@@ -7,16 +7,6 @@
 
 namespace vermona {
 
-namespace {
-
-// Everything dated after `date` is from a timeline the game has left.
-void cutAfter(GrowthRecord &r, const WeekDate &date) {
-    std::erase_if(r.points, [&](const GrowthPoint &p) { return p.date > date; });
-    std::erase_if(r.tournaments, [&](const TournamentResult &t) { return t.date > date; });
-}
-
-} // namespace
-
 WeekDate currentDate(const GameState &state) { return {state.year, state.month, state.week}; }
 
 GrowthPoint shownStatus(const GameState &s) {

@@ -45,6 +45,13 @@ struct GrowthRecord {
     bool operator==(const GrowthRecord &) const = default;
 };
 
+// Drops everything dated after `date`: it is from a timeline the game has
+// left (a week loaded again, or a save that never reached the disk).
+inline void cutAfter(GrowthRecord &r, const WeekDate &date) {
+    std::erase_if(r.points, [&](const GrowthPoint &p) { return p.date > date; });
+    std::erase_if(r.tournaments, [&](const TournamentResult &t) { return t.date > date; });
+}
+
 // Goes through the record in date order, each tournament right after the
 // week it was held in.
 template <class OnWeek, class OnTournament>
@@ -78,15 +85,36 @@ inline constexpr const char *kGrowthView = "growth";
 // Beside the save, as a table a player can open.
 inline constexpr const char *kRecordFileName = "growth_record.csv";
 
-std::string recordCsv(const GrowthRecord &record);
+// The save a record file was written with: the digest (saveDigest) of the
+// save or resume point beside it, of the one this game had there before
+// (empty for none), and of the player's save the game had last written or
+// loaded (the same as the first for the player's own record). A record is
+// written before its save, so whichever of the two saves an interruption
+// leaves on disk, the record names it.
+struct SaveLink {
+    std::string save, previous, playerSave;
+    bool operator==(const SaveLink &) const = default;
+};
+
+struct RecordFile {
+    GrowthRecord record;
+    std::optional<SaveLink> link; // none in a record from before links
+};
+
+std::string recordCsv(const GrowthRecord &record, const std::optional<SaveLink> &link = std::nullopt);
 // Nothing when the text is not a record this game wrote: a wrong header, a
 // row that does not parse, dates out of order.
+std::optional<RecordFile> parseRecordFile(std::string_view text);
 std::optional<GrowthRecord> parseRecordCsv(std::string_view text);
 
 // Writes the record as safely as the save itself. Returns 0 or an errno.
-int writeRecordFile(const std::string &path, const GrowthRecord &record);
-// The record that belongs to a save of the given date, or nothing when the
-// file is missing, unreadable, damaged or ends at another week.
-std::optional<GrowthRecord> loadRecordFile(const std::string &path, const WeekDate &saveDate);
+int writeRecordFile(const std::string &path, const GrowthRecord &record, const SaveLink &link);
+// The record that belongs to the save with the given digest and date: one
+// linked to it, or to the save it was about to replace (then without what
+// came after the save's date). A record from before links belongs to a
+// save of the week it ends at. Nothing when the file is missing,
+// unreadable, damaged or belongs to another save.
+std::optional<RecordFile> loadRecordFile(const std::string &path, const std::string &saveDigest,
+                                         const WeekDate &saveDate);
 
 } // namespace vermona

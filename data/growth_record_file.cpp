@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 namespace vermona {
 
@@ -17,6 +18,8 @@ bool isShownDate(const WeekDate &d) {
 constexpr std::string_view kHeader = "種類,年,月,週,攻撃力,防御力,早さ,HP,知力,MP,疲労,勝ち,負け,相手の人数";
 constexpr std::string_view kWeekRow = "週";
 constexpr std::string_view kTournamentRow = "大会";
+// Right after the header: the saves the record belongs to (SaveLink).
+constexpr std::string_view kLinkRow = "照合";
 constexpr std::size_t kColumns = 14;
 
 // Years of weekly rows fit many times over; anything larger is not ours.
@@ -57,11 +60,22 @@ bool onlyEmpty(const std::vector<std::string_view> &f, std::size_t from, std::si
                        [](std::string_view s) { return s.empty(); });
 }
 
+bool isDigest(std::string_view s, bool mayBeEmpty) {
+    return (mayBeEmpty && s.empty()) ||
+           (s.size() == 16 && std::all_of(s.begin(), s.end(), [](char c) {
+                return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+            }));
+}
+
 } // namespace
 
-std::string recordCsv(const GrowthRecord &record) {
+std::string recordCsv(const GrowthRecord &record, const std::optional<SaveLink> &link) {
     std::string out(kHeader);
     out += '\n';
+    if (link) {
+        out += std::string(kLinkRow) + ',' + link->save + ',' + link->previous + ',' + link->playerSave +
+               std::string(kColumns - 4, ',') + '\n';
+    }
     auto date = [](const WeekDate &d) {
         return std::to_string(d.year) + ',' + std::to_string(d.month) + ',' + std::to_string(d.week);
     };
@@ -81,8 +95,15 @@ std::string recordCsv(const GrowthRecord &record) {
 }
 
 std::optional<GrowthRecord> parseRecordCsv(std::string_view text) {
-    GrowthRecord r;
+    auto file = parseRecordFile(text);
+    return file ? std::optional<GrowthRecord>(std::move(file->record)) : std::nullopt;
+}
+
+std::optional<RecordFile> parseRecordFile(std::string_view text) {
+    RecordFile file;
+    GrowthRecord &r = file.record;
     bool header = true;
+    bool first = true; // the first row after the header
     while (!text.empty()) {
         auto eol = text.find('\n');
         std::string_view line = text.substr(0, eol);
@@ -107,6 +128,15 @@ std::optional<GrowthRecord> parseRecordCsv(std::string_view text) {
         auto f = splitFields(line);
         if (f.size() != kColumns) {
             return std::nullopt;
+        }
+        const bool wasFirst = std::exchange(first, false);
+        if (f[0] == kLinkRow) {
+            if (!wasFirst || !isDigest(f[1], false) || !isDigest(f[2], true) || !isDigest(f[3], true) ||
+                !onlyEmpty(f, 4, kColumns)) {
+                return std::nullopt;
+            }
+            file.link = SaveLink{std::string(f[1]), std::string(f[2]), std::string(f[3])};
+            continue;
         }
         WeekDate d;
         if (!parseFields(f, 1, 4, {&d.year, &d.month, &d.week}) || !isShownDate(d)) {
@@ -139,26 +169,38 @@ std::optional<GrowthRecord> parseRecordCsv(std::string_view text) {
     if (header) {
         return std::nullopt;
     }
-    return r;
+    return file;
 }
 
-int writeRecordFile(const std::string &path, const GrowthRecord &record) {
-    return writeFileAtomically(path, recordCsv(record));
+int writeRecordFile(const std::string &path, const GrowthRecord &record, const SaveLink &link) {
+    return writeFileAtomically(path, recordCsv(record, link));
 }
 
-std::optional<GrowthRecord> loadRecordFile(const std::string &path, const WeekDate &saveDate) {
+std::optional<RecordFile> loadRecordFile(const std::string &path, const std::string &saveDigest,
+                                         const WeekDate &saveDate) {
     removeStaleTemporaries(path);
     std::string text;
     if (readWholeFile(path, kMaxRecordBytes, text) != ReadFault::None) {
         return std::nullopt;
     }
-    std::optional<GrowthRecord> r = parseRecordCsv(text);
-    // A record of some other save, or of this one before its last save.
-    if (!r || r->points.empty() || r->points.back().date != saveDate ||
-        (!r->tournaments.empty() && r->tournaments.back().date > saveDate)) {
+    std::optional<RecordFile> file = parseRecordFile(text);
+    if (!file) {
         return std::nullopt;
     }
-    return r;
+    GrowthRecord &r = file->record;
+    if (file->link) {
+        if (file->link->save != saveDigest && file->link->previous != saveDigest) {
+            return std::nullopt;
+        }
+        cutAfter(r, saveDate);
+        return file;
+    }
+    // A record of some other save, or of this one before its last save.
+    if (r.points.empty() || r.points.back().date != saveDate ||
+        (!r.tournaments.empty() && r.tournaments.back().date > saveDate)) {
+        return std::nullopt;
+    }
+    return file;
 }
 
 } // namespace vermona

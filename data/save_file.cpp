@@ -271,23 +271,23 @@ LoadResult decodeSave(std::string_view text) {
 
 std::string fieldCheckTitle(int line) { return "ロード" + std::to_string(std::min(line, 21)); }
 
-std::string loadFailureMessage(const LoadResult &result) {
+std::string loadFailureMessage(const LoadResult &result, const std::string &file) {
     std::string reason;
     std::string n = std::to_string(result.line);
     switch (result.fault) {
     case LoadFault::None:
         return {};
     case LoadFault::Missing:
-        reason = std::string(kSaveFileName) + " がありません。";
+        reason = file + " がありません。";
         break;
     case LoadFault::Unreadable:
-        reason = std::string(kSaveFileName) + " を開けません。";
+        reason = file + " を開けません。";
         break;
     case LoadFault::FileTooLong:
-        reason = std::string(kSaveFileName) + " が大きすぎます。";
+        reason = file + " が大きすぎます。";
         break;
     case LoadFault::Empty:
-        reason = std::string(kSaveFileName) + " が空です。";
+        reason = file + " が空です。";
         break;
     case LoadFault::Short:
         reason = n + "行目がありません（36行必要です）。";
@@ -328,28 +328,52 @@ LoadResult loadSaveFile(const std::string &path) {
     return r;
 }
 
-std::string saveFailureMessage(int error) {
-    std::string reason;
+namespace {
+
+// Why a write failed, in the player's words.
+std::string writeFailureReason(int error) {
     switch (error) {
-    case 0:
-        reason = "保存できる範囲（" + std::to_string(kSaveMin) + "～" + std::to_string(kSaveMax) +
-                 "）を超えた値があります。";
-        break;
     case ENOSPC:
     case EFBIG:
     case EDQUOT:
-        reason = "ディスクの空きが足りません。";
-        break;
+        return "ディスクの空きが足りません。";
     case EROFS:
     case EACCES:
     case EPERM:
-        reason = "保存先に書き込めません。";
-        break;
+        return "保存先に書き込めません。";
     default:
-        reason = "書き込み中にエラーが起きました（エラー番号 " + std::to_string(error) + "）。";
-        break;
+        return "書き込み中にエラーが起きました（エラー番号 " + std::to_string(error) + "）。";
     }
-    return "セーブできませんでした。\n" + reason + "\n前のセーブデータは変更されていません。";
+}
+
+constexpr const char *kNothingChanged = "\n前のセーブデータは変更されていません。";
+
+} // namespace
+
+std::string saveFailureMessage(int error) {
+    const std::string reason = error == 0 ? "保存できる範囲（" + std::to_string(kSaveMin) + "～" +
+                                                std::to_string(kSaveMax) + "）を超えた値があります。"
+                                          : writeFailureReason(error);
+    return "セーブできませんでした。\n" + reason + kNothingChanged;
+}
+
+std::string recordFailureMessage(int error, const std::string &recordFile) {
+    return "セーブできませんでした。\n成長の記録（" + recordFile + "）を書き込めませんでした。" +
+           writeFailureReason(error) + kNothingChanged;
+}
+
+std::string saveDigest(const SaveValues &values) {
+    // FNV-1a: enough to tell two saves apart, and the same on every machine.
+    std::uint64_t h = 0xcbf29ce484222325ULL;
+    for (char c : encodeSave(values).text) {
+        h = (h ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
+    }
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out(16, '0');
+    for (int i = 15; i >= 0; --i, h >>= 4U) {
+        out[static_cast<std::size_t>(i)] = kHex[h & 0xFU];
+    }
+    return out;
 }
 
 } // namespace vermona

@@ -83,8 +83,9 @@ LineResult decodeLine(int line, std::string_view content);
 // "ロード21" for every later line.
 std::string fieldCheckTitle(int line);
 
-// Prompt for a load that failed for any reason other than NotWhole.
-std::string loadFailureMessage(const LoadResult &result);
+// Prompt for a load that failed for any reason other than NotWhole; the
+// file is named when it is the cause.
+std::string loadFailureMessage(const LoadResult &result, const std::string &file = kSaveFileName);
 
 // ---- files ----------------------------------------------------------------
 
@@ -92,13 +93,25 @@ std::string loadFailureMessage(const LoadResult &result);
 LoadResult loadSaveFile(const std::string &path);
 
 // Prompt for a save that failed; error is writeFileAtomically's result, or 0 when
-// a value was out of range.
+// a value was out of range. A save whose growth record could not be written
+// is not written either, so that the two always belong together.
 std::string saveFailureMessage(int error);
+std::string recordFailureMessage(int error, const std::string &recordFile);
 
-// Bookkeeping of one game, kept beside (not in) the game variables: what the
-// save file held when this game last saved or loaded.
+// Tells one set of saved values from another: 16 hex digits over the text
+// the values are saved as. A record names the save it belongs to by it.
+std::string saveDigest(const SaveValues &values);
+
+// Bookkeeping of one game, kept beside (not in) the game variables.
 struct SaveRecord {
+    // What the save file held when this game last saved or loaded it.
     std::optional<SaveValues> lastWritten;
+    // The digest of that save, and of the resume point this game last
+    // wrote or loaded; empty for none.
+    std::string saveDigest;
+    std::string resumeDigest;
+    // This run has written a resume point, so its normal end removes it.
+    bool wroteResume = false;
 };
 
 } // namespace vermona

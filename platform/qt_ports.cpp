@@ -14,11 +14,11 @@ void QtPorts::unknownScreen(std::string_view id) {
 
 int QtPorts::messageBox(const std::string &prompt, int style, const std::string &title) {
     QMessageBox box(parent_ ? parent_() : nullptr);
-    box.setIcon(QMessageBox::NoIcon);
+    box.setIcon((style & kQuestion) != 0 ? QMessageBox::Question : QMessageBox::NoIcon);
     box.setWindowTitle(QString::fromStdString(title));
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(prompt));
-    if (style == kYesNo) {
+    if (asksYesNo(style)) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
     } else {
@@ -35,7 +35,7 @@ int QtPorts::messageBox(const std::string &prompt, int style, const std::string 
     case QMessageBox::No:
         return kNo;
     default:
-        return style == kYesNo ? kNo : kOk;
+        return asksYesNo(style) ? kNo : kOk;
     }
 }
 

@@ -11,9 +11,13 @@ class Screen;
 // Message box button styles and the codes of the buttons.
 inline constexpr int kOkOnly = 0;
 inline constexpr int kYesNo = 4;
+// Added to a style: the box shows the question icon.
+inline constexpr int kQuestion = 32;
 inline constexpr int kOk = 1;
 inline constexpr int kYes = 6;
 inline constexpr int kNo = 7;
+// True when a box of this style asks Yes or No.
+constexpr bool asksYesNo(int style) { return (style & 0x7) == kYesNo; }
 
 // What the game needs from the world outside. The real program answers with
 // Qt dialogs and the clock; tests and the script host answer from queues.

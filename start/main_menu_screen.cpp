@@ -2,11 +2,9 @@
 
 #include "data/game_screen.h"
 #include "data/growth_record.h"
-#include "data/save_file.h"
-#include "runtime/files.h"
+#include "data/save_game.h"
 #include "start/start_screens.h"
 
-#include <cstdio>
 
 namespace vermona {
 
@@ -123,32 +121,15 @@ public:
         s.matchRound = 0;
         Label14.setCaption(elementName(s.element));
         noteWeek(game_, shown);
+        writeResumePoint(game_);
     }
 
     void Command1_Click() { changeTo(ids::kSchedule); }
     void Command2_Click() { changeTo(ids::kItemList); }
     void Command3_Click() { changeTo(ids::kSpellList); }
     void Command4_Click() { changeTo(ids::kNotice); }
-    // Stays on the menu without a tick. A value the file cannot hold or a
-    // failed write is reported and the previous save is kept. The growth
-    // record goes beside it; when it cannot be written, the old one is
-    // removed too, since it no longer belongs to this save.
-    void save_Click() {
-        SaveValues values = saveValuesOf(s);
-        SaveText text = encodeSave(values);
-        int error = text.ok() ? writeFileAtomically(kSaveFileName, text.text) : 0;
-        if (!text.ok() || error != 0) {
-            game_.msgBox(saveFailureMessage(error), kOkOnly, "ヴェルモナ");
-            return;
-        }
-        game_.store<SaveRecord>().lastWritten = values;
-        if (writeRecordFile(kRecordFileName, game_.store<GrowthRecord>()) != 0) {
-            std::remove(kRecordFileName);
-            game_.msgBox("セーブを完了しました\n（成長の記録は書き込めませんでした）", kOkOnly, "ヴェルモナ");
-            return;
-        }
-        game_.msgBox("セーブを完了しました", kOkOnly, "ヴェルモナ");
-    }
+    // Stays on the menu without a tick; the box tells how it went.
+    void save_Click() { game_.msgBox(saveGame(game_), kOkOnly, "ヴェルモナ"); }
 
 private:
     // A status value: grows with its text, in the panel's right column.

@@ -1,7 +1,8 @@
 #include "data/game_screen.h"
-#include "data/growth_record.h"
-#include "data/save_file.h"
+#include "data/save_game.h"
 #include "start/start_screens.h"
+
+#include <string_view>
 
 namespace vermona {
 
@@ -21,30 +22,42 @@ public:
         .background(0x00FFFF).points(12).onClick([this] { Command1_Click(); });
     // clang-format on
 
+    // A game that ended unexpectedly may go on from where its menu last
+    // stood; otherwise, or when that cannot be read, a new game starts.
     void Command1_Click() {
+        if (hasResumePoint()) {
+            if (game_.msgBox("前回の続きから再開しますか？", kYesNo | kQuestion, "ヴェルモナ") == kYes &&
+                load(kResumeSlot)) {
+                return;
+            }
+            removeResumePoint();
+        }
         s.daysToTournament = game_.roll(15, 15);
         changeTo(ids::kHeroSetup);
     }
 
-    // Everything is decoded into a temporary first, so a file that cannot be
-    // read leaves the game as it was and the player can start or retry.
-    void help_Click() {
-        LoadResult loaded = loadSaveFile(kSaveFileName);
+    void help_Click() { load(kPlayerSlot); }
+
+private:
+    // Loads a slot and goes on from the menu; false with the reason told
+    // when it cannot be loaded. An edited save ends the program, as
+    // designed; an edited resume point only gives way to a new game.
+    bool load(const SaveSlot &slot) {
+        const LoadResult loaded = loadGame(game_, slot);
         if (loaded.fault == LoadFault::NotWhole) {
             game_.msgBox("データの変更はしないようにして下さい！", kOkOnly, fieldCheckTitle(loaded.line));
-            game_.end();
+            if (std::string_view(slot.save) == kPlayerSlot.save) {
+                game_.end();
+            }
+            return false;
         }
         if (!loaded.ok()) {
-            game_.msgBox(loadFailureMessage(loaded), kOkOnly, "ヴェルモナ");
-            return;
+            game_.msgBox(loadFailureMessage(loaded, slot.save), kOkOnly, "ヴェルモナ");
+            return false;
         }
-        assignSaveValues(s, loaded.values);
-        game_.store<SaveRecord>().lastWritten = loaded.values;
-        // The record is a bonus: without a usable one the load goes on and
-        // the record starts at the loaded week.
-        replaceRecord(game_, loadRecordFile(kRecordFileName, currentDate(s)).value_or(GrowthRecord{}));
         game_.msgBox("ロード終了", kOkOnly, "ヴェルモナ");
         changeTo(ids::kMainMenu);
+        return true;
     }
 };
 

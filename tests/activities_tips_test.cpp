@@ -100,6 +100,7 @@ TEST_F(ScheduleTips, JourneyAndSchoolsTellCostAndNeeds) {
 }
 
 TEST(ScriptHostTip, PrintsTheTipLikeACaption) {
+    test::WorkDir dir;
     std::string out = test::runScript("random 0.5 0.5\n" + test::newGameScript() +
                                       "click Form3.Command1\ntip Form4.Command3\ntip Form4.Command13\n");
     EXPECT_EQ(out, "Form4.Command3 tip = \"力 +2\\n疲労 +10\\n疲れて休む確率 0%\"\n"

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
+#include <unistd.h>
 
 namespace vermona {
 namespace {
@@ -183,22 +184,50 @@ TEST(GrowthRecordFile, DamagedTextIsNotARecord) {
     }
 }
 
+std::optional<GrowthRecord> loadRecord(const WeekDate &date, const std::string &digest = "0123456789abcdef") {
+    auto file = loadRecordFile(kRecordFileName, digest, date);
+    return file ? std::optional<GrowthRecord>(file->record) : std::nullopt;
+}
+
+// A record from before records named their save.
 TEST(GrowthRecordFile, OnlyARecordThatEndsAtTheSavesWeekIsUsed) {
     WorkDir dir;
-    EXPECT_EQ(loadRecordFile(kRecordFileName, {1, 2, 2}), std::nullopt); // missing
-    ASSERT_EQ(writeRecordFile(kRecordFileName, sampleRecord()), 0);
-    EXPECT_EQ(loadRecordFile(kRecordFileName, {1, 2, 2}), sampleRecord());
-    EXPECT_EQ(loadRecordFile(kRecordFileName, {1, 2, 3}), std::nullopt); // an older record
-    EXPECT_EQ(loadRecordFile(kRecordFileName, {1, 2, 1}), std::nullopt); // a newer one
+    EXPECT_EQ(loadRecord({1, 2, 2}), std::nullopt); // missing
+    writeFile(kRecordFileName, recordCsv(sampleRecord()));
+    EXPECT_EQ(loadRecord({1, 2, 2}), sampleRecord());
+    EXPECT_EQ(loadRecord({1, 2, 3}), std::nullopt); // an older record
+    EXPECT_EQ(loadRecord({1, 2, 1}), std::nullopt); // a newer one
     writeFile(kRecordFileName, recordCsv({}));
-    EXPECT_EQ(loadRecordFile(kRecordFileName, {1, 1, 1}), std::nullopt); // no week at all
+    EXPECT_EQ(loadRecord({1, 1, 1}), std::nullopt); // no week at all
     // A directory in its place, and a file far larger than any record.
     fs::remove(kRecordFileName);
     fs::create_directory(kRecordFileName);
-    EXPECT_EQ(loadRecordFile(kRecordFileName, {1, 1, 1}), std::nullopt);
+    EXPECT_EQ(loadRecord({1, 1, 1}), std::nullopt);
     fs::remove(kRecordFileName);
     writeFile(kRecordFileName, recordCsv(sampleRecord()) + std::string(9 << 20, '\n'));
-    EXPECT_EQ(loadRecordFile(kRecordFileName, {1, 2, 2}), std::nullopt);
+    EXPECT_EQ(loadRecord({1, 2, 2}), std::nullopt);
+}
+
+// A record names its save, and the save it was about to replace.
+TEST(GrowthRecordFile, ARecordBelongsToItsSaveOrToTheOneItWasAboutToReplace) {
+    WorkDir dir;
+    const std::string mine = "00000000000000aa", before = "00000000000000bb";
+    ASSERT_EQ(writeRecordFile(kRecordFileName, sampleRecord(), {mine, before, mine}), 0);
+    const auto file = parseRecordFile(test::readFile(kRecordFileName));
+    ASSERT_TRUE(file.has_value());
+    EXPECT_EQ(file->link, (SaveLink{mine, before, mine}));
+    EXPECT_EQ(loadRecord({1, 2, 2}, mine), sampleRecord());
+    // The save before: what came after its week goes.
+    GrowthRecord cut = sampleRecord();
+    cutAfter(cut, {1, 1, 4});
+    EXPECT_EQ(loadRecord({1, 1, 4}, before), cut);
+    EXPECT_EQ(loadRecord({1, 2, 2}, "00000000000000cc"), std::nullopt); // some other save
+    // The link row only right after the header, with digests in it.
+    const std::string header(test::readFile(kRecordFileName).substr(0, test::readFile(kRecordFileName).find('\n') + 1));
+    for (const std::string row : {"照合,xyz,,,,,,,,,,,,\n", "照合,,,,,,,,,,,,,\n", "照合,00000000000000aa,,,,,,,,,,,,1\n"}) {
+        EXPECT_EQ(parseRecordCsv(header + row), std::nullopt) << row;
+    }
+    EXPECT_EQ(parseRecordCsv(recordCsv(sampleRecord()) + "照合,00000000000000aa,,,,,,,,,,,,\n"), std::nullopt);
 }
 
 // The fuzzing seeds on every run: ok-* read and write back the same,
@@ -276,8 +305,10 @@ TEST_F(GrowthRecordSaveLoad, ADamagedMissingOrMismatchedRecordNeverChangesTheLoa
         if (variant == std::string("damaged")) {
             writeFile(kRecordFileName, good.substr(0, good.size() / 2) + "\x01garbage");
         } else if (variant == std::string("mismatched")) {
-            // The record of the week before the save.
-            writeFile(kRecordFileName, good.substr(0, good.rfind("週,")));
+            // The record of some other save.
+            std::string other = good;
+            other.replace(other.find("照合,") + std::string("照合,").size(), 16, "0123456789abcdef");
+            writeFile(kRecordFileName, other);
         } else if (variant == std::string("directory")) {
             fs::create_directory(kRecordFileName);
         }
@@ -288,6 +319,51 @@ TEST_F(GrowthRecordSaveLoad, ADamagedMissingOrMismatchedRecordNeverChangesTheLoa
         EXPECT_EQ(l.record.points[0].date, (WeekDate{1, 1, 4}));
         EXPECT_TRUE(l.record.tournaments.empty());
     }
+}
+
+// However a save is cut short, the next load keeps every week the record
+// had; and a new game's record never goes with an old game's save.
+TEST_F(GrowthRecordSaveLoad, AnInterruptedSaveNeverCostsTheRecordItsWeeks) {
+    const GrowthRecord first = save();
+    const std::string firstSave = test::readFile(kSaveFileName);
+    auto loadedRecord = [&] {
+        Loaded l(dir.path());
+        l.load();
+        return l.record;
+    };
+    restAWeek(*this);
+    // Killed between the two writes: the new record is on disk, the save
+    // it was to go with is not.
+    choose("Form3", "save");
+    writeFile(kSaveFileName, firstSave);
+    EXPECT_EQ(loadedRecord(), first);
+
+    // The record cannot be written that once (every name its writer would
+    // take is in use): the save is refused and keeps its own record.
+    std::vector<std::string> blocked;
+    for (int n = 0; n < 100; ++n) {
+        blocked.push_back(std::string(kRecordFileName) + "." + std::to_string(::getpid()) + "-" +
+                          std::to_string(n) + ".tmp");
+        writeFile(blocked.back(), "");
+    }
+    choose("Form3", "save");
+    EXPECT_EQ(ports.boxes.back().prompt, recordFailureMessage(EEXIST, kRecordFileName));
+    EXPECT_EQ(test::readFile(kSaveFileName), firstSave);
+    EXPECT_EQ(loadedRecord(), first);
+    for (const std::string &name : blocked) {
+        fs::remove(name);
+    }
+
+    // A new game saved over this one and cut short the same way.
+    test::GameDriver other(dir.path());
+    other.newGame();
+    restAWeek(other);
+    other.choose("Form3", "save");
+    writeFile(kSaveFileName, firstSave);
+    const GrowthRecord alone = loadedRecord();
+    ASSERT_EQ(alone.points.size(), 1U);
+    EXPECT_EQ(alone.points[0].date, first.points.back().date);
+    EXPECT_TRUE(alone.tournaments.empty());
 }
 
 // ---- the script host ------------------------------------------------------------

@@ -113,8 +113,9 @@ TEST_F(SaveGameTest, SaveWritesTheEncodedStateStaysOnTheMenuAndRepeatsExactly) {
     EXPECT_TRUE(game.find("Form3")->visible());
     const std::string first = readFile(kSaveFileName);
     EXPECT_EQ(first, encodeSave(saveValuesOf(s)).text);
-    // The growth record beside the save, and no temporary left behind.
-    EXPECT_EQ(listing(dir.path()), std::string(kRecordFileName) + " " + kSaveFileName);
+    // The growth record beside the save, the menu's resume point, and no
+    // temporary left behind.
+    EXPECT_EQ(listing(dir.path()), "growth_record.csv resume.sav resume_record.csv savedate.sav");
     choose("Form3", "save");
     EXPECT_EQ(readFile(kSaveFileName), first);
 }
@@ -351,8 +352,8 @@ TEST(SaveFileWrite, FileSizeLimitKeepsTheOldSave) {
         ::setrlimit(RLIMIT_FSIZE, &limit);
         return test::runScript(test::newGameScript() + "set money 5\nmenu Form3.save\nscreens\n");
     });
-    EXPECT_NE(report.find("box \"ヴェルモナ\" \"セーブできませんでした。\\nディスクの空きが足りません。"),
-              std::string::npos)
+    EXPECT_NE(report.find("box \"ヴェルモナ\" \"セーブできませんでした。\\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("ディスクの空きが足りません。\\n前のセーブデータは変更されていません。"), std::string::npos)
         << report;
     EXPECT_NE(report.find("screens: Form3\n"), std::string::npos) << report;
     EXPECT_EQ(readFile(kSaveFileName), old);
@@ -370,10 +371,12 @@ TEST(SaveFileWrite, FileSizeLimitKeepsTheOldSave) {
 }
 
 // The save fits under the file-size limit but the growth record of twenty
-// weeks does not: the save is done, the player is told the record is not,
-// and the old record, which no longer matches the save, is gone.
-TEST(SaveFileWrite, ARecordThatCannotBeWrittenIsSaidAndTheOldOneRemoved) {
+// weeks does not: a save without its record would cost the record its
+// weeks at the next load, so neither is written and the player is told.
+TEST(SaveFileWrite, ARecordThatCannotBeWrittenKeepsTheOldSaveAndRecord) {
     WorkDir dir;
+    const std::string old = encodeSave(SaveValues{}).text;
+    writeFile(kSaveFileName, old);
     writeFile(kRecordFileName, "an older record");
     std::string script = test::newGameScript();
     for (int i = 0; i < 20; ++i) {
@@ -385,13 +388,14 @@ TEST(SaveFileWrite, ARecordThatCannotBeWrittenIsSaidAndTheOldOneRemoved) {
         ::setrlimit(RLIMIT_FSIZE, &limit);
         return test::runScript(script + "menu Form3.save\nscreens\n");
     });
-    EXPECT_NE(
-        report.find("box \"ヴェルモナ\" \"セーブを完了しました\\n（成長の記録は書き込めませんでした）\" 0"),
-        std::string::npos)
+    EXPECT_NE(report.find("\"セーブできませんでした。\\n成長の記録（growth_record.csv）を書き込めませんでした。"
+                          "ディスクの空きが足りません。\\n前のセーブデータは変更されていません。\" 0"),
+              std::string::npos)
         << report;
     EXPECT_NE(report.find("screens: Form3\n"), std::string::npos) << report;
-    EXPECT_TRUE(loadSaveFile(kSaveFileName).ok());
-    EXPECT_EQ(listing(dir.path()), kSaveFileName);
+    EXPECT_EQ(readFile(kSaveFileName), old);
+    EXPECT_EQ(readFile(kRecordFileName), "an older record");
+    EXPECT_EQ(listing(dir.path()), "growth_record.csv savedate.sav");
 }
 
 // Real file systems that refuse the save: a one-page tmpfs that the old save
@@ -436,9 +440,8 @@ TEST(SaveFileWrite, AFullOrReadOnlyFileSystemKeepsTheOldSave) {
             skipped += std::string(c.what) + ": " + report + "\n";
             continue;
         }
-        EXPECT_NE(report.find(std::string("box \"ヴェルモナ\" \"セーブできませんでした。\\n") + c.reason),
-                  std::string::npos)
-            << report;
+        EXPECT_NE(report.find("box \"ヴェルモナ\" \"セーブできませんでした。\\n"), std::string::npos) << report;
+        EXPECT_NE(report.find(c.reason), std::string::npos) << report;
         EXPECT_NE(report.find("screens: Form3\n"), std::string::npos) << report;
         EXPECT_NE(report.find("errno " + std::to_string(c.err) + "\n"), std::string::npos) << report;
         EXPECT_NE(report.find("old intact\nfiles savedate.sav\n"), std::string::npos) << report;

@@ -11,7 +11,12 @@ namespace {
 
 using test::runScript;
 
-TEST(ScriptHostTest, NewGameReachesTheMenu) {
+// Each script in a folder of its own: the game keeps files where it runs.
+struct ScriptHostTest : ::testing::Test {
+    test::WorkDir dir;
+};
+
+TEST_F(ScriptHostTest, NewGameReachesTheMenu) {
     std::string out =
         runScript("random 0.5 0.5\n" + test::newGameScript() +
                   "screens\ncaption Form3.Label12\ncaption Form3.Label18\nget strength\nget entrants\n");
@@ -23,13 +28,13 @@ TEST(ScriptHostTest, NewGameReachesTheMenu) {
                    "exit 0\n");
 }
 
-TEST(ScriptHostTest, RandomQueueFeedsTheDrawsInOrder) {
+TEST_F(ScriptHostTest, RandomQueueFeedsTheDrawsInOrder) {
     std::string out = runScript("random 0.0\nclick Form1.Command1\nget daysToTournament\n"
                                 "random 0.9999\nset daysToTournament -1\n");
     EXPECT_EQ(out, "daysToTournament = 15\nexit 0\n");
 }
 
-TEST(ScriptHostTest, SetAndGetHandleEmptyAndUnknown) {
+TEST_F(ScriptHostTest, SetAndGetHandleEmptyAndUnknown) {
     EXPECT_EQ(runScript("set money 5\nget money\nset money empty\nget money\n"),
               "money = 5\nmoney = \nexit 0\n");
     EXPECT_EQ(runScript("get nothing\n"), "error: line 1: unknown variable nothing\nexit 1\n");
@@ -37,7 +42,7 @@ TEST(ScriptHostTest, SetAndGetHandleEmptyAndUnknown) {
               "error: line 1: set needs a whole number or empty, got \"lots\"\nexit 1\n");
 }
 
-TEST(ScriptHostTest, ErrorsNameTheLineAndStopTheScript) {
+TEST_F(ScriptHostTest, ErrorsNameTheLineAndStopTheScript) {
     EXPECT_EQ(runScript("# comment\n\nclick Form2.Command1\nget money\n"),
               "error: line 3: Form2 does not exist\nexit 1\n");
     EXPECT_EQ(runScript("click Form99.Command1\n"), "error: line 1: unknown screen Form99\nexit 1\n");
@@ -49,14 +54,14 @@ TEST(ScriptHostTest, ErrorsNameTheLineAndStopTheScript) {
     EXPECT_EQ(runScript("shot Form1 x.png\n"), "error: line 1: shot needs --windows\nexit 1\n");
 }
 
-TEST(ScriptHostTest, CaptionNeverCreatesAScreen) {
+TEST_F(ScriptHostTest, CaptionNeverCreatesAScreen) {
     EXPECT_EQ(runScript("caption Form3.Label1\nscreens\n"), "error: line 1: Form3 does not exist\nexit 1\n");
     EXPECT_EQ(runScript("caption Form1.Label1\nvisible Form1.Command1\nscreens\n"),
               "Form1.Label1 = \"ヴェルモナシュミレーションゲーム\"\nForm1.Command1 visible\nscreens: "
               "Form1\nexit 0\n");
 }
 
-TEST(ScriptHostTest, ShowOpensAScreenAsTheGameDoes) {
+TEST_F(ScriptHostTest, ShowOpensAScreenAsTheGameDoes) {
     // The movie screen, which no button opens: created with its load, shown,
     // and its timer counted from then.
     EXPECT_EQ(runScript("show Form19\nscreens\nwait 3000\nscreens\n"),
@@ -65,7 +70,7 @@ TEST(ScriptHostTest, ShowOpensAScreenAsTheGameDoes) {
 }
 
 // Every printed text is one transcript line, whatever it holds.
-TEST(ScriptHostTest, TextsAreEscapedToOneLine) {
+TEST_F(ScriptHostTest, TextsAreEscapedToOneLine) {
     std::ostringstream out;
     ScriptHost host(out);
     host.game().control("Form1", "Label1").setCaption("say \"hi\"\\\nbye");
@@ -77,7 +82,7 @@ TEST(ScriptHostTest, TextsAreEscapedToOneLine) {
 
 // A handler that asks for a screen nobody registered stops the script on the
 // line that clicked it.
-TEST(ScriptHostTest, AnUnregisteredScreenFailsTheScript) {
+TEST_F(ScriptHostTest, AnUnregisteredScreenFailsTheScript) {
     struct Asker : Screen {
         explicit Asker(Game &g) : Screen(g, "Probe", "", 10, 10, 0) {
             Command1.onClick([this] { game_.show("Form99"); });

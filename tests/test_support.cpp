@@ -14,7 +14,7 @@ namespace vermona::test {
 
 int QueuePorts::messageBox(const std::string &prompt, int style, const std::string &title) {
     boxes.push_back({prompt, style, title});
-    if (style != kYesNo) {
+    if (!asksYesNo(style)) {
         return kOk;
     }
     int code = answers.empty() ? kNo : answers.front();

@@ -63,8 +63,9 @@ struct CorpusFile {
 };
 std::vector<CorpusFile> corpusFiles(const std::string &corpus);
 
-// Runs a script through the script host; returns its output followed by
-// "exit N".
+// Runs a script through the script host in the working directory (where
+// the game keeps its files: give a test a WorkDir of its own); returns its
+// output followed by "exit N".
 std::string runScript(const std::string &script);
 
 // Output of the script host for a new game whose hero got all ten points in

@@ -3,6 +3,7 @@
 #include "app/all_screens.h"
 #include "data/game_screen.h"
 #include "data/growth_record.h"
+#include "data/save_game.h"
 
 #include <algorithm>
 #include <charconv>
@@ -121,7 +122,7 @@ ScriptHost::~ScriptHost() { game_.removeObserver(this); }
 
 int ScriptHost::messageBox(const std::string &prompt, int style, const std::string &title) {
     int code = kOk;
-    if (style == kYesNo) {
+    if (asksYesNo(style)) {
         if (answers_.empty()) {
             throw Failure{"no answer queued for a Yes/No box " + quoted(prompt)};
         }
@@ -490,13 +491,18 @@ int ScriptHost::run(std::istream &script) {
             runLine(line);
             if (game_.ended()) {
                 out_ << "end\n";
+                endRun(game_);
                 return 0;
             }
         }
     } catch (const Failure &f) {
+        // A script that fails ends like a program that fails: what it left
+        // to resume stays.
         out_ << "error: line " << lineNo << ": " << f.reason << '\n';
         return 1;
     }
+    // The end of the script is the program's normal end.
+    endRun(game_);
     return 0;
 }
 

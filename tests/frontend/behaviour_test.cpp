@@ -2,6 +2,7 @@
 // windows follow the screens' lives, closing and ending the program, timers,
 // placement and message boxes.
 #include "app/all_screens.h"
+#include "app/data_folder.h"
 #include "app/game_app.h"
 #include "platform/movie_loader.h"
 #include "platform/qt_ports.h"
@@ -13,7 +14,9 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointer>
@@ -24,6 +27,8 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace vermona::test {
 namespace {
@@ -325,6 +330,55 @@ TEST(StartUp, TheMoviePlayerLoadsWithTheFirstMovieOnly) {
     ASSERT_NE(view, nullptr);
     EXPECT_NE(view->findChild<QObject *>(), nullptr) << "a player, not an empty area";
     EXPECT_EQ(view->size(), QSize(100, 100));
+}
+
+// Leaving the game the normal way (the close confirmed) takes the resume
+// point with it; nothing is left to resume.
+TEST(StartUp, AConfirmedCloseLeavesNothingToResume) {
+    WorkDir dir;
+    app::GameApp app;
+    app.start();
+    Windows::settle();
+    auto click = [&](const char *screen, const char *control) {
+        Control *c = app.game().find(screen)->find(control);
+        qobject_cast<QAbstractButton *>(app.frontend().windowFor(c->owner())->widgetFor(*c))->click();
+    };
+    click("Form1", "Command1");
+    for (int i = 0; i < 10; ++i) {
+        click("Form2", "Command1");
+    }
+    click("Form10", "Command2");
+    ASSERT_TRUE(QFileInfo::exists("resume.sav"));
+    // The quit question (unsaved progress): Yes.
+    QTimer::singleShot(0, [] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        box->button(QMessageBox::Yes)->click();
+    });
+    app.frontend().windowFor(*app.game().find("Form3"))->close();
+    EXPECT_TRUE(app.game().ended());
+    EXPECT_FALSE(QFileInfo::exists("resume.sav"));
+    EXPECT_FALSE(QFileInfo::exists("resume_record.csv"));
+}
+
+// One game per folder; the lock of a game that died is no obstacle.
+TEST(FolderLock, ARunningGameKeepsItsFolderAndADeadOnesLockIsTakenOver) {
+    WorkDir dir;
+    {
+        const auto mine = app::lockWorkingDirectory();
+        ASSERT_NE(mine, nullptr);
+        EXPECT_EQ(app::lockWorkingDirectory(), nullptr) << "held by a running game";
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        QLockFile held(QStringLiteral("vermona.lock"));
+        held.setStaleLockTime(0);
+        ::_exit(held.tryLock(0) ? 0 : 1); // dies holding it
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(QFileInfo::exists("vermona.lock"));
+    EXPECT_NE(app::lockWorkingDirectory(), nullptr);
 }
 
 TEST(ScriptWindows, ScriptClicksAndShotsUseTheWindows) {

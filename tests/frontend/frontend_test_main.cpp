@@ -1,4 +1,5 @@
 #include "app/game_app.h"
+#include "tests/test_support.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -18,5 +19,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     vermona::app::setUpGameApplication(app);
     testing::InitGoogleTest(&argc, argv);
+    // The game keeps its files where it runs, and test programs run side by side.
+    const vermona::test::WorkDir dir;
     return RUN_ALL_TESTS();
 }

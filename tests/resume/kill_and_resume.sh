@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Kills a game with SIGKILL at random moments of its play, starts it again in
+# the same folder and takes the offer to resume: the game goes on from a week
+# its menu really showed, at most the week in progress is lost, and a torn
+# file is never loaded.
+# Usage: kill_and_resume.sh VERMONA_SCRIPT WORKDIR [ROUNDS]
+set -euo pipefail
+host=$1
+work=$2
+rounds=${3:-6}
+rm -rf "$work"
+mkdir -p "$work"
+cd "$work"
+
+# A new game, then weeks of rest and training, each with the date and purse
+# the menu shows.
+{
+  echo "click Form1.Command1"
+  for _ in $(seq 10); do echo "click Form2.Command1"; done
+  echo "click Form10.Command2"
+  echo "caption Form3.Label11"; echo "caption Form3.Label12"; echo "get money"
+  for w in $(seq 300); do
+    echo "click Form3.Command1"
+    echo "click Form4.Command$(( w % 3 == 0 ? 1 : 8 ))" # rest, or a paid job
+    echo "caption Form3.Label11"; echo "caption Form3.Label12"; echo "get money"
+  done
+} > play.script
+
+# Each week the menu showed, in order: year, date and purse on one line.
+weeks() { paste -d' ' - - - | sed 's/Form3\.Label1[12] = //g'; }
+
+mkdir reference
+(cd reference && "$host" ../play.script | grep -v '^box' | grep -v '^exit' | weeks > ../reference.txt)
+[ "$(wc -l < reference.txt)" -eq 301 ] || { echo "the reference run did not play every week"; exit 1; }
+
+resumed_rounds=0
+for round in $(seq "$rounds"); do
+  dir=round$round
+  mkdir "$dir"
+  (
+    cd "$dir"
+    mkfifo in
+    # stdout unbuffered, so what was printed before the kill is all there.
+    stdbuf -o0 "$host" < in > out.txt 2>&1 &
+    host_pid=$!
+    (cat ../play.script; sleep 60) > in &
+    feeder=$!
+    sleep "0.$(( RANDOM % 9 + 1 ))$(( RANDOM % 10 ))"
+    kill -9 "$host_pid" 2>/dev/null || true
+    wait "$host_pid" 2>/dev/null || true
+    kill "$feeder" 2>/dev/null || true
+    wait "$feeder" 2>/dev/null || true
+  )
+  grep -v '^box' "$dir/out.txt" | weeks > "$dir/shown.txt" || true
+  shown=$(wc -l < "$dir/shown.txt")
+  if [ ! -e "$dir/resume.sav" ]; then
+    # Killed before the first menu, or after the whole script: nothing to
+    # resume is right only then.
+    if [ "$shown" -gt 0 ] && [ "$shown" -lt 301 ]; then
+      echo "round $round: no resume point after $shown weeks shown"; exit 1
+    fi
+    continue
+  fi
+  (cd "$dir" && printf 'answer 6\nclick Form1.Command1\ncaption Form3.Label11\ncaption Form3.Label12\nget money\n' |
+     "$host" > again.txt 2>&1) || { echo "round $round: the resumed game failed"; cat "$dir/again.txt"; exit 1; }
+  if [ "$(sed -n 1p "$dir/again.txt")" != 'box "ヴェルモナ" "前回の続きから再開しますか？" 36 -> 6' ] ||
+     [ "$(sed -n 2p "$dir/again.txt")" != 'box "ヴェルモナ" "ロード終了" 0 -> 1' ]; then
+    echo "round $round: the resume point was not loaded as a save is"; cat "$dir/again.txt"; exit 1
+  fi
+  resumed=$(grep -v '^box' "$dir/again.txt" | grep -v '^exit' | weeks)
+  at=$(grep -nxF "$resumed" reference.txt | cut -d: -f1 | head -1)
+  if [ -z "$at" ]; then
+    echo "round $round: resumed at a week the menu never showed: $resumed"; exit 1
+  fi
+  # The week shown last, or the one after it when the kill came between the
+  # menu's resume point and its printing: never an earlier one.
+  if [ "$at" -lt "$shown" ] || [ "$at" -gt $(( shown + 1 )) ]; then
+    echo "round $round: resumed at week $at, but $shown weeks had been shown"; exit 1
+  fi
+  resumed_rounds=$(( resumed_rounds + 1 ))
+  echo "round $round: killed after $shown weeks shown, resumed at week $at"
+done
+[ "$resumed_rounds" -gt 0 ] || { echo "no round was killed in the middle of play"; exit 1; }
