@@ -1,7 +1,10 @@
-// Figures for docs/performance.md: the weekly tick, a screen change and the
-// script host's throughput, all through the headless runtime.
+// Figures for docs/performance.md: the weekly tick, a week of play with its
+// resume point, a screen change and the script host's throughput, all
+// through the headless runtime.
 #include "app/all_screens.h"
+#include "bench/bench_support.h"
 #include "data/game_screen.h"
+#include "data/save_game.h"
 #include "tools/script_host.h"
 
 #include <benchmark/benchmark.h>
@@ -11,21 +14,12 @@ namespace {
 
 using namespace vermona;
 
-class SilentPorts : public Ports {
-public:
-    int messageBox(const std::string & /*prompt*/, int /*style*/, const std::string & /*title*/) override {
-        return kOk;
-    }
-    void reseedFromClock() override { random_.reseedFromClock(); }
-    double nextFraction() override { return random_.nextFraction(); }
-    void unknownScreen(std::string_view /*id*/) override {}
+using bench::SilentPorts;
 
-private:
-    ClockRandom random_;
-};
-
-// The main menu's load: create the screen, run the tick, show it.
+// The main menu's load: create the screen, run the tick, write the resume
+// point, show it.
 void BM_MainMenuLoad(benchmark::State &st) {
+    const bench::ScratchFolder folder;
     SilentPorts ports;
     Game game(ports);
     registerAllScreens(game);
@@ -40,6 +34,36 @@ void BM_MainMenuLoad(benchmark::State &st) {
     }
 }
 BENCHMARK(BM_MainMenuLoad);
+
+// One week as the player spends it: 行動, 休む, the result box, and the menu
+// with its tick and its resume point (whose record grows a row a week).
+void BM_Week(benchmark::State &st) {
+    const bench::ScratchFolder folder;
+    SilentPorts ports;
+    Game game(ports);
+    registerAllScreens(game);
+    bench::newGame(game);
+    for (auto _ : st) {
+        bench::restAWeek(game);
+    }
+}
+BENCHMARK(BM_Week);
+
+// The resume point alone, for a game of two years (its record of 96 weeks).
+void BM_ResumePointWrite(benchmark::State &st) {
+    const bench::ScratchFolder folder;
+    SilentPorts ports;
+    Game game(ports);
+    registerAllScreens(game);
+    bench::newGame(game);
+    for (int i = 0; i < 96; ++i) {
+        bench::restAWeek(game);
+    }
+    for (auto _ : st) {
+        writeResumePoint(game);
+    }
+}
+BENCHMARK(BM_ResumePointWrite);
 
 // One screen change as the handlers do it: show the next, close the current.
 void BM_ScreenChange(benchmark::State &st) {
