@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "activities/activity_screens.h"
 #include "activities/magic_lesson.h"
 #include "data/game_screen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/all_screens.h"
 
 #include "activities/activity_screens.h"

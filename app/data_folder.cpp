@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/data_folder.h"
 
 #include "platform/assets.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +12,12 @@
 
 namespace vermona::app {
 
-QString userDataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
+// The generic data folder and the program's name: the same folder whatever
+// organisation name the application carries, so saves never move.
+QString userDataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/" +
+           QCoreApplication::applicationName();
+}
 
 QString useDataFolder(const QString &folder) {
     if (folder.isEmpty() || !QDir().mkpath(folder)) {

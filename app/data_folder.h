@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -7,7 +8,7 @@ class QLockFile;
 
 namespace vermona::app {
 
-// The player's own data folder (the XDG data location for this program).
+// The player's own data folder: vermona in the XDG data location.
 QString userDataFolder();
 
 // Makes folder the working directory: creates it, and puts a copy of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game_app.h"
 
 #include "app/all_screens.h"
@@ -10,9 +11,14 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QTimer>
 #include <exception>
 #include <iostream>
+
+// The icon is compiled into this static library; a reference keeps it in.
+static void initIconResource() { Q_INIT_RESOURCE(icon); }
 
 namespace vermona::app {
 
@@ -51,7 +57,24 @@ platform::Appearance gameAppearance() {
 
 } // namespace
 
-bool setUpGameApplication(QApplication &app) { return platform::setUpApplication(app, gameAppearance()); }
+void setIdentity() {
+    QCoreApplication::setApplicationName(QStringLiteral("vermona"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VERMONA_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("vermona"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("vermona.org"));
+    // Ties the windows to the menu entry, whose icon the task bar shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VERMONA_APP_ID));
+}
+
+bool setUpGameApplication(QApplication &app) {
+    initIconResource();
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
+    }
+    QApplication::setWindowIcon(icon);
+    return platform::setUpApplication(app, gameAppearance());
+}
 
 void equipFrontend(platform::Frontend &frontend) {
     frontend.registerView(kGrowthView, [](Game &game) { return new GrowthChartWindow(game); });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "platform/frontend.h"
@@ -8,8 +9,12 @@ class QApplication;
 
 namespace vermona::app {
 
-// The game's look on the generic front end: its fonts and Qt's Japanese
-// texts. Call once the QApplication exists and before any window is built;
+// The program's names, version, organisation and desktop entry, for the
+// desktop, QSettings and QStandardPaths. Call before the application exists.
+void setIdentity();
+
+// The game's look on the generic front end: its fonts, its window icon and
+// Qt's Japanese texts. Call once the QApplication exists and before any window is built;
 // false when Qt's Japanese translation is missing.
 bool setUpGameApplication(QApplication &app);
 

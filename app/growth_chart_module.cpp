@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The growth chart, built as a module of its own and loaded by the front end
 // only when the player first opens it: the chart libraries would otherwise
 // be loaded, and paid for, at every start.

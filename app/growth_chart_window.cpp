@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/growth_chart_window.h"
 
 #include "data/game_screen.h"

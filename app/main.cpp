@@ -1,47 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/data_folder.h"
 #include "app/game_app.h"
 #include "platform/application.h"
+#include "platform/qt_ports.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLockFile>
-#include <memory>
-#include <cstring>
 #include <iostream>
+#include <memory>
 
 namespace {
 
-constexpr const char *kUsage = "usage: vermona [--desktop] [--check]\n"
-                               "  --desktop  keep the save and name.txt in the player's data folder\n"
-                               "  --check    start, show the first window, print its screen and exit\n";
+// The program's options, the same whether a window system is there or not.
+struct Options {
+    QCommandLineOption desktop{
+        QStringLiteral("desktop"),
+        QStringLiteral("Keep the save and name.txt in the player's data folder, as the "
+                       "desktop's menu entry does.")};
+    QCommandLineOption check{QStringLiteral("check"),
+                             QStringLiteral("Start, show the first window, print its screen and exit.")};
+
+    explicit Options(QCommandLineParser &parser) {
+        parser.setApplicationDescription(QStringLiteral(
+            "A Japanese raising simulation: train a hero week by week and fight in tournaments."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOption(desktop);
+        parser.addOption(check);
+    }
+};
 
 } // namespace
 
 int main(int argc, char **argv) {
-    bool fromDesktop = false;
-    bool check = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--desktop") == 0) {
-            fromDesktop = true;
-        } else if (std::strcmp(argv[i], "--check") == 0) {
-            check = true;
-        } else if (std::strcmp(argv[i], "--help") == 0) {
-            std::cout << kUsage;
-            return 0;
-        } else {
-            std::cerr << "vermona: unknown option " << argv[i] << '\n' << kUsage;
-            return 2;
-        }
-    }
-    // Without a window system Qt aborts with a message about plugins; say
-    // what is actually wrong instead.
+    vermona::app::setIdentity();
+    // Without a window system Qt aborts with a message about plugins: the
+    // options are still answered (--help, --version), and anything else is
+    // told what is actually wrong.
     if (!vermona::platform::hasDisplay()) {
+        const QCoreApplication core(argc, argv);
+        QCommandLineParser parser;
+        const Options options(parser);
+        parser.process(QCoreApplication::arguments());
         std::cerr << "vermona: no display: neither DISPLAY nor WAYLAND_DISPLAY is set. Run under a desktop "
                      "session, or set QT_QPA_PLATFORM=offscreen / use xvfb-run -a vermona\n";
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("vermona"));
-    if (const QString error = vermona::app::chooseWorkingDirectory(fromDesktop); !error.isEmpty()) {
+    QCommandLineParser parser;
+    const Options options(parser);
+    // Unknown options and the help and version are answered here; Qt's own
+    // options (-platform, -style) were taken by the application already.
+    parser.process(app);
+    const bool check = parser.isSet(options.check);
+    if (const QString error = vermona::app::chooseWorkingDirectory(parser.isSet(options.desktop));
+        !error.isEmpty()) {
         std::cerr << "vermona: " << error.toStdString() << '\n';
         return 1;
     }

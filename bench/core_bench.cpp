@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures for docs/performance.md: the weekly tick, a week of play with its
 // resume point, a screen change and the script host's throughput, all
 // through the headless runtime.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title window written by hand in plain Qt: the same size, fonts, menu
 // bar, colours, Fusion style and Japanese translation as the game's, with
 // nothing of the game. Exits once it has been painted; the floor that the

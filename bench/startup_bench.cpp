@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up to the first painted window, as a whole process, for the game and
 // for its title window written by hand in plain Qt: the ratio shows what the
 // game adds to Qt's own cost.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the game to its first painted window and exits: the real start-up
 // (style, translation, fonts, every screen, the title window).
 #include "app/game_app.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A week of play on the real front end (Qt's offscreen platform): the same
 // clicks as the headless week, with every window built, shown, painted and
 // deleted as the screens change, and the menu's resume point written.

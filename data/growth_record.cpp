@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/growth_record.h"
 
 #include "data/game_state.h"

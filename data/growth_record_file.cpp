@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/growth_record.h"
 #include "runtime/files.h"
 
@@ -61,10 +62,9 @@ bool onlyEmpty(const std::vector<std::string_view> &f, std::size_t from, std::si
 }
 
 bool isDigest(std::string_view s, bool mayBeEmpty) {
-    return (mayBeEmpty && s.empty()) ||
-           (s.size() == 16 && std::all_of(s.begin(), s.end(), [](char c) {
-                return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
-            }));
+    return (mayBeEmpty && s.empty()) || (s.size() == 16 && std::all_of(s.begin(), s.end(), [](char c) {
+                                             return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+                                         }));
 }
 
 } // namespace

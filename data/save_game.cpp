@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/save_game.h"
 
 #include "data/game_state.h"

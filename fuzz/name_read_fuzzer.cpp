@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: arbitrary bytes as the entrant-name file. Besides what
 // the sanitizers catch, the reader must give at most eight names, each valid
 // UTF-8 and short enough for a row of the table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: arbitrary bytes as the text of a growth record file.
 // Besides what the sanitizers catch, a text that reads as a record must
 // write again and read back to the same record.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: arbitrary bytes as the text of a save file. Besides what
 // the sanitizers catch, a file that loads must save again and load back to
 // the same values, and every refusal must name a line where it has one.

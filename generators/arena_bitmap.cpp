@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the battle screen's arena: 413 x 277 pixels, 8 bits per pixel with a
 // palette. Run from the source tree to renew the committed file:
 //   build/generators/vermona-arena-bitmap assets/arena.bmp

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the frames of the attack video, KOUGEKI.AVI, as PNG files
 // frame00.png, frame01.png ... into a folder:
 //

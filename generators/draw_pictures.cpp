@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the game's bitmaps into a folder (assets/ in the source tree):
 //
 //   vermona-pictures assets

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's icon: the scalable SVG and the PNG sizes of the hicolor
 // theme, from one list of shapes so that every size shows the same picture.
 //   vermona-icon-generator OUTDIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/control_widgets.h"
 
 #include "platform/assets.h"

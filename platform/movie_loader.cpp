@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/movie_loader.h"
 
 #include "platform/module_loader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The movie player, built as a module of its own and loaded by the front end
 // only when a screen first shows a movie: the multimedia libraries it pulls
 // in would otherwise be loaded, and paid for, at every start.

@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "start/main_menu_screen.h"
 
 #include "data/game_screen.h"
 #include "data/growth_record.h"
 #include "data/save_game.h"
 #include "start/start_screens.h"
-
 
 namespace vermona {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journey to learn magic: the fare, the intellect gates, the lesson and
 // its cost in time, and the refusal once a school has nothing left to teach.
 #include "tests/activities_test_support.h"

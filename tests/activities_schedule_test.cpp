@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The weekly schedule: what each activity changes, the too-tired roll, and
 // how the menu's tick finishes the week.
 #include "tests/activities_test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the schedule and the journey screens tell on hovering, checked against
 // what their clicks then do.
 #include "activities/activity_table.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws an asset again with its generator and compares it with the committed
 # file, so that a change to either one cannot go unnoticed.
 execute_process(COMMAND ${GENERATOR} ${OUT} RESULT_VARIABLE rc)

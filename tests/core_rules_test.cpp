@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rules of the screen runtime, the new game and the weekly tick, exercised
 // through the runtime with queued random fractions.
 #include "data/game_screen.h"

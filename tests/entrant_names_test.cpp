@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entrant-name file: fields, quotes and blanks, line breaks of every
 // kind, both encodings, and the fuzzing corpus.
 #include "tests/test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The growth record: what the menu adds to it week by week, its file beside
 // the save, and loads that go on whatever that file holds.
 #include "data/game_screen.h"
@@ -223,11 +224,14 @@ TEST(GrowthRecordFile, ARecordBelongsToItsSaveOrToTheOneItWasAboutToReplace) {
     EXPECT_EQ(loadRecord({1, 1, 4}, before), cut);
     EXPECT_EQ(loadRecord({1, 2, 2}, "00000000000000cc"), std::nullopt); // some other save
     // The link row only right after the header, with digests in it.
-    const std::string header(test::readFile(kRecordFileName).substr(0, test::readFile(kRecordFileName).find('\n') + 1));
-    for (const std::string row : {"照合,xyz,,,,,,,,,,,,\n", "照合,,,,,,,,,,,,,\n", "照合,00000000000000aa,,,,,,,,,,,,1\n"}) {
+    const std::string header(
+        test::readFile(kRecordFileName).substr(0, test::readFile(kRecordFileName).find('\n') + 1));
+    for (const std::string row :
+         {"照合,xyz,,,,,,,,,,,,\n", "照合,,,,,,,,,,,,,\n", "照合,00000000000000aa,,,,,,,,,,,,1\n"}) {
         EXPECT_EQ(parseRecordCsv(header + row), std::nullopt) << row;
     }
-    EXPECT_EQ(parseRecordCsv(recordCsv(sampleRecord()) + "照合,00000000000000aa,,,,,,,,,,,,\n"), std::nullopt);
+    EXPECT_EQ(parseRecordCsv(recordCsv(sampleRecord()) + "照合,00000000000000aa,,,,,,,,,,,,\n"),
+              std::nullopt);
 }
 
 // The fuzzing seeds on every run: ok-* read and write back the same,

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The resume point: written each time the menu shows, offered by "開始",
 // and gone after a normal end.
-#include "data/save_game.h"
 #include "data/quit.h"
+#include "data/save_game.h"
 #include "tests/game_driver.h"
 
 #include <filesystem>
@@ -50,7 +51,11 @@ TEST_F(ResumeTest, StartOffersTheResumePointAndGivesWayToANewGame) {
     const Case cases[] = {
         {"yes", kYes, resume, {"ヴェルモナ: ロード終了"}, "Form3"},
         {"no", kNo, resume, {}, "Form2"},
-        {"damaged", kYes, "x\n" + resume, {"ヴェルモナ: セーブデータを読み込めませんでした。\n1行目が数値ではありません。"}, "Form2"},
+        {"damaged",
+         kYes,
+         "x\n" + resume,
+         {"ヴェルモナ: セーブデータを読み込めませんでした。\n1行目が数値ではありません。"},
+         "Form2"},
         {"edited", kYes, edited, {"ロード1: データの変更はしないようにして下さい！"}, "Form2"},
     };
     test::writeFile(kSaveFileName, "the player's own save");

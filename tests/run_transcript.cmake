@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one script through the script host in a fresh working directory and
 # compares its output with the expected transcript. A script may hold several
 # runs separated by lines "--- run", all in the same directory, so that a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The save file's encoding on its own: exact round trips over the whole
 // range, the text form with the signed offsets, the wholeness check of
 // edited lines and every other way a file is refused.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file of the fuzzing corpus goes through the decoder on each test run.
 // A name says what to expect: ok-*, notwhole-NN-* (edited line NN), fault-*
 // (refused, game kept); any other file (a reproducer saved by the fuzzer)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and loading through the game and the file system: the menu's save
 // entry, the title's load entry, refusals that leave the game as it was,
 // the quit question, and writes that fail for real (full disk, file-size
@@ -353,7 +354,8 @@ TEST(SaveFileWrite, FileSizeLimitKeepsTheOldSave) {
         return test::runScript(test::newGameScript() + "set money 5\nmenu Form3.save\nscreens\n");
     });
     EXPECT_NE(report.find("box \"ヴェルモナ\" \"セーブできませんでした。\\n"), std::string::npos) << report;
-    EXPECT_NE(report.find("ディスクの空きが足りません。\\n前のセーブデータは変更されていません。"), std::string::npos)
+    EXPECT_NE(report.find("ディスクの空きが足りません。\\n前のセーブデータは変更されていません。"),
+              std::string::npos)
         << report;
     EXPECT_NE(report.find("screens: Form3\n"), std::string::npos) << report;
     EXPECT_EQ(readFile(kSaveFileName), old);
@@ -388,9 +390,10 @@ TEST(SaveFileWrite, ARecordThatCannotBeWrittenKeepsTheOldSaveAndRecord) {
         ::setrlimit(RLIMIT_FSIZE, &limit);
         return test::runScript(script + "menu Form3.save\nscreens\n");
     });
-    EXPECT_NE(report.find("\"セーブできませんでした。\\n成長の記録（growth_record.csv）を書き込めませんでした。"
-                          "ディスクの空きが足りません。\\n前のセーブデータは変更されていません。\" 0"),
-              std::string::npos)
+    EXPECT_NE(
+        report.find("\"セーブできませんでした。\\n成長の記録（growth_record.csv）を書き込めませんでした。"
+                    "ディスクの空きが足りません。\\n前のセーブデータは変更されていません。\" 0"),
+        std::string::npos)
         << report;
     EXPECT_NE(report.find("screens: Form3\n"), std::string::npos) << report;
     EXPECT_EQ(readFile(kSaveFileName), old);
@@ -440,7 +443,8 @@ TEST(SaveFileWrite, AFullOrReadOnlyFileSystemKeepsTheOldSave) {
             skipped += std::string(c.what) + ": " + report + "\n";
             continue;
         }
-        EXPECT_NE(report.find("box \"ヴェルモナ\" \"セーブできませんでした。\\n"), std::string::npos) << report;
+        EXPECT_NE(report.find("box \"ヴェルモナ\" \"セーブできませんでした。\\n"), std::string::npos)
+            << report;
         EXPECT_NE(report.find(c.reason), std::string::npos) << report;
         EXPECT_NE(report.find("screens: Form3\n"), std::string::npos) << report;
         EXPECT_NE(report.find("errno " + std::to_string(c.err) + "\n"), std::string::npos) << report;

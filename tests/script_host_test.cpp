@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script host's language: what it prints and where it stops.
 #include "data/game_screen.h"
 #include "tests/test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random play: thousands of clicks on whatever the visible screen offers,
 // checking after each that the game is still in one piece.
 #include "app/all_screens.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rule tests' main: the whole program works in a folder of its own,
 // since the game keeps its files where it runs and test programs run side
 // by side.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The battle: attacks and the opponent's answers in the message window, the
 // two gauges with their boundaries, victory and defeat, and the commands
 // that wait for the message.
@@ -52,7 +53,8 @@ TEST_F(BattleTest, WorkedExampleTheEnemyFallsAtTheFortiethBlow) {
     EXPECT_EQ(caption("Form25", "Label10"), "50/50") << "the HP label keeps its starting value";
     click("Form25", "Command1");
     EXPECT_EQ(screens(), (std::vector<std::string>{"Form22(hidden)", "Form26", "Form27"}));
-    EXPECT_EQ(caption("Form26", "Label1"), "主人公の攻撃！敵に1のダメージ▼") << "the winning blow stays readable";
+    EXPECT_EQ(caption("Form26", "Label1"), "主人公の攻撃！敵に1のダメージ▼")
+        << "the winning blow stays readable";
     EXPECT_EQ(caption("Form27", "Label1"), "勝利！");
     EXPECT_EQ(caption("Form27", "Label2"), "おめでとう！次も勝とう");
     // "次へ" takes the message along if the player left it open.

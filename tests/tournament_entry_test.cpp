@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The way into a tournament: the notice's countdown and join button, the
 // cancellation, and the entry screen with its bet item.
 #include "tests/tournament_test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Results: the computer matches form a complete round robin for every field,
 // each round's marks go into the table, and the last round ends the
 // tournament on the main menu.

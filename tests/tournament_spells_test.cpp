@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spells: which rows the list shows, what each cast announces and does to
 // the match, and that nothing of it outlives the match.
 #include "tests/tournament_test_support.h"
@@ -265,7 +266,8 @@ TEST_F(SpellTest, ADamageSpellThatFillsTheGaugeWinsWithoutAnAnswer) {
     click("Form22", "Command1");
     cast(12);
     EXPECT_EQ(screens(), (std::vector<std::string>{"Form22(hidden)", "Form26", "Form27"}));
-    EXPECT_EQ(caption("Form26", "Label1"), "主人公は魔法を唱えた！敵に26のダメージ") << "the winning spell stays readable";
+    EXPECT_EQ(caption("Form26", "Label1"), "主人公は魔法を唱えた！敵に26のダメージ")
+        << "the winning spell stays readable";
     EXPECT_EQ(caption("Form27", "Label1"), "勝利！");
     EXPECT_EQ(s.heroMP, 80);
 }

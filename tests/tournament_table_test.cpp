@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cross table: its layout, the rows and columns of the players taking
 // part, the entrants' names and types, and what "試合" fixes for a match.
 #include "tests/tournament_test_support.h"

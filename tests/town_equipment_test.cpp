@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The item list and the equipment change: what they list, what a click
 // equips, how long a name stays on the item list, and the bet handed to the
 // tournament entry.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The buy lists: what a purchase and a sale ask, refuse, take and give.
 #include "tests/activities_test_support.h"
 #include "tests/game_driver.h"

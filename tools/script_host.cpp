@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/script_host.h"
 
 #include "app/all_screens.h"

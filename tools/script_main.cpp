@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game_app.h"
 #include "platform/frontend.h"
 #include "tools/script_host.h"
@@ -17,6 +18,7 @@ int runWithWindows(int argc, char **argv, std::istream &script) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
+    vermona::app::setIdentity();
     QApplication app(argc, argv);
     vermona::app::setUpGameApplication(app);
     vermona::ScriptHost host(std::cout);

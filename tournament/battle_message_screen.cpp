@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/game_screen.h"
 #include "tournament/battle_rules.h"
 #include "tournament/tournament_screens.h"

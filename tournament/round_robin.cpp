@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tournament/round_robin.h"
 
 #include "data/game_state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/game_screen.h"
 #include "data/magic_schools.h"
 #include "tournament/battle_rules.h"

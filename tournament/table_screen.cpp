@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/game_screen.h"
 #include "tournament/entrant_names.h"
 #include "tournament/round_robin.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tournament/tournament_screens.h"
 
 #include "data/game_screen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the windows behave: clicks reach the game through the real widgets,
 // windows follow the screens' lives, closing and ending the program, timers,
 // placement and message boxes.
@@ -22,6 +23,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -358,6 +361,19 @@ TEST(StartUp, AConfirmedCloseLeavesNothingToResume) {
     EXPECT_TRUE(app.game().ended());
     EXPECT_FALSE(QFileInfo::exists("resume.sav"));
     EXPECT_FALSE(QFileInfo::exists("resume_record.csv"));
+}
+
+// The desktop ties the windows to the menu entry and shows the game's icon;
+// QSettings and QStandardPaths use the game's names, while the data folder
+// stays where the saves have always been.
+TEST(StartUp, TheProgramCarriesItsNamesAndIcon) {
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.vermona.Vermona"));
+    EXPECT_FALSE(QApplication::windowIcon().availableSizes().isEmpty());
+    EXPECT_EQ(QCoreApplication::organizationDomain(), QStringLiteral("vermona.org"));
+    EXPECT_FALSE(QCoreApplication::applicationVersion().isEmpty());
+    EXPECT_TRUE(QSettings().fileName().endsWith(QStringLiteral("/vermona/vermona.conf")));
+    EXPECT_EQ(app::userDataFolder(),
+              QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/vermona");
 }
 
 // One game per folder; the lock of a game that died is no obstacle.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows draw: geometry from twips, colours, fonts, layering,
 // pictures and menus, checked on real widgets and grabbed images.
 #include "app/all_screens.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/frontend/frontend_support.h"
 
 #include "app/all_screens.h"

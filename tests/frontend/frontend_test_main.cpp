@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game_app.h"
 #include "tests/test_support.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char **argv) {
     if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") && runtime.isValid()) {
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     }
+    vermona::app::setIdentity();
     QApplication app(argc, argv);
     vermona::app::setUpGameApplication(app);
     testing::InitGoogleTest(&argc, argv);

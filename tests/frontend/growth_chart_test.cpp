@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The growth chart window: opened from the menu through the real menu bar,
 // one series per value of the status panel, following the game week by week.
 #include "app/all_screens.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game from the keyboard alone: Tab and Shift+Tab in reading order,
 // Space and Enter press the focused control, Ctrl+S saves on the main menu.
 #include "app/all_screens.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a player sees of the spell list and the attack video: the rows in
 // their places, frames that really arrive, the battle's player holding its
 // first frame under the enemy's gauge, and a black area for a file that is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a player sees of a tournament: the table's rows and columns, the
 // gauges filling over the video area, the message window without a frame,
 // and the commands that wait for it.

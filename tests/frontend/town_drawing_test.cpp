@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shop signs on the town's windows: each drawn at its place, not
 // stretched, and clipped to its button or window.
 #include "app/all_screens.h"

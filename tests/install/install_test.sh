@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# The installed game: every file where a desktop finds it, the desktop entry
-# and the metadata valid, the Debian package complete, and the installed
-# program starting from its staging folder.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The installed game: every file where a desktop and Debian expect it, the
+# desktop entry and the metadata valid, the Debian package complete and
+# clean to Debian's own checker, one version everywhere, the manual page in
+# step with the program's options, and the installed program starting from
+# its staging folder.
 # Usage: install_test.sh BUILD_DIR WORK_DIR
 set -euo pipefail
 build=$1
@@ -14,14 +17,17 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null
 id=org.vermona.Vermona
 expected=(
-  usr/bin/vermona
-  usr/lib/vermona/libvermona_movie.so
-  usr/lib/vermona/libvermona_chart.so
+  usr/games/vermona
+  usr/lib/games/vermona/libvermona_movie.so
+  usr/lib/games/vermona/libvermona_chart.so
   usr/share/applications/$id.desktop
   usr/share/metainfo/$id.metainfo.xml
   usr/share/icons/hicolor/scalable/apps/$id.svg
-  usr/share/vermona/screenshots/title.png
-  usr/share/vermona/screenshots/main_menu.png
+  usr/share/games/vermona/screenshots/title.png
+  usr/share/games/vermona/screenshots/main_menu.png
+  usr/share/man/man6/vermona.6.gz
+  usr/share/doc/vermona/copyright
+  usr/share/doc/vermona/changelog.gz
 )
 for size in 16 24 32 48 64 128 256; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -29,7 +35,7 @@ done
 # Whatever the game ships in assets/ (bitmaps, name.txt, the video).
 src=$(cd "$(dirname "$0")/../.." && pwd)
 if [ -d "$src/assets" ]; then
-  while IFS= read -r f; do expected+=("usr/share/vermona/${f#"$src"/assets/}"); done \
+  while IFS= read -r f; do expected+=("usr/share/games/vermona/${f#"$src"/assets/}"); done \
     < <(find "$src/assets" -type f)
 fi
 for f in "${expected[@]}"; do
@@ -46,7 +52,7 @@ echo "desktop entry and metadata valid"
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" >/dev/null)
 deb=$(ls "$work"/vermona_*.deb)
 contents=$(dpkg-deb -c "$deb")
-for f in usr/bin/vermona usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+for f in usr/games/vermona usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
          usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/icons/hicolor/48x48/apps/$id.png; do
   grep -q "\./$f\$" <<<"$contents" || fail "package lacks $f"
 done
@@ -56,14 +62,37 @@ for d in libqt6widgets6 libqt6charts6 qt6-qpa-plugins qt6-translations-l10n font
 done
 echo "package: $(basename "$deb")"
 
+# Debian's own checker: no error and no warning (informational tags may stay).
+if ! lintian --fail-on error,warning "$deb" > "$work/lintian.txt" 2>&1; then
+  cat "$work/lintian.txt"; fail "lintian"
+fi
+echo "lintian: no error, no warning"
+
+# One version: the program's, the package's and the AppStream release's.
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$stage/usr/games/vermona" --version)
+[ "$version" = "vermona $(dpkg-deb -f "$deb" Version)" ] || fail "version $version, package $(dpkg-deb -f "$deb" Version)"
+grep -q "<release version=\"${version#vermona }\"" "$stage/usr/share/metainfo/$id.metainfo.xml" ||
+  fail "no AppStream release ${version#vermona }"
+# Every option the program knows is in its manual page.
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$stage/usr/games/vermona" --help)
+manual=$(zcat "$stage/usr/share/man/man6/vermona.6.gz")
+for option in $(grep -o -- '--[a-z][a-z-]*' <<<"$help" | sort -u); do
+  grep -qF -- "${option//-/\\-}" <<<"$manual" || fail "the manual page lacks $option"
+done
+# An option it does not know is refused.
+if env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$stage/usr/games/vermona" --no-such-option 2>/dev/null; then
+  fail "an unknown option was accepted"
+fi
+echo "version $version, manual page and options in step"
+
 # Started from inside its installation, the game works in the player's data
 # folder instead, and shows the title screen.
 export XDG_DATA_HOME=$work/data HOME=$work/home QT_QPA_PLATFORM=offscreen
 mkdir -p "$HOME"
-out=$(cd "$stage/usr/share/vermona" && "$stage/usr/bin/vermona" --check)
+out=$(cd "$stage/usr/share/games/vermona" && "$stage/usr/games/vermona" --check)
 [ "$out" = "Form1 ヴェルモナシュミレーション" ] || fail "installed game showed: $out"
 [ -d "$XDG_DATA_HOME/vermona" ] || fail "no data folder made in $XDG_DATA_HOME"
-if [ -f "$stage/usr/share/vermona/name.txt" ]; then
-  cmp -s "$stage/usr/share/vermona/name.txt" "$XDG_DATA_HOME/vermona/name.txt" || fail "name.txt not put in place"
+if [ -f "$stage/usr/share/games/vermona/name.txt" ]; then
+  cmp -s "$stage/usr/share/games/vermona/name.txt" "$XDG_DATA_HOME/vermona/name.txt" || fail "name.txt not put in place"
 fi
 echo "installed game shows its title screen"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Kills a game with SIGKILL at random moments of its play, starts it again in
 # the same folder and takes the offer to resume: the game goes on from a week
 # its menu really showed, at most the week in progress is lost, and a torn
