@@ -15,7 +15,7 @@ namespace vermona::bench {
 
 class SilentPorts : public Ports {
 public:
-    int messageBox(const std::string & /*prompt*/, int style, const std::string & /*title*/) override {
+    int messageBox(const Text & /*prompt*/, int style, const Text & /*title*/) override {
         return asksYesNo(style) ? kNo : kOk;
     }
     void reseedFromClock() override { random_.reseedFromClock(); }

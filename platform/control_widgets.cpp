@@ -136,8 +136,8 @@ protected:
 
 class LabelWidget : public QWidget {
 public:
-    LabelWidget(QWidget *parent, const Control &c, std::function<void()> onClick)
-        : QWidget(parent), text_(qs(c.caption())), foreground_(toQColor(c.design().foreground)),
+    LabelWidget(QWidget *parent, const Control &c, const QString &caption, std::function<void()> onClick)
+        : QWidget(parent), text_(caption), foreground_(toQColor(c.design().foreground)),
           autoSize_(c.design().autoSize), border_(c.design().border), onClick_(std::move(onClick)) {
         // A label the player can click can be reached and pressed from the
         // keyboard too.
@@ -373,12 +373,13 @@ QWidget *makeClientArea(QWidget *parent, const Screen &screen, std::function<voi
     return new ClientArea(parent, screen.background(), loadPicture(screen.picture()), std::move(painted));
 }
 
-QWidget *makeLabel(QWidget *parent, const Control &c, std::function<void()> onClick) {
-    return new LabelWidget(parent, c, std::move(onClick));
+QWidget *makeLabel(QWidget *parent, const Control &c, const QString &caption, std::function<void()> onClick) {
+    return new LabelWidget(parent, c, caption, std::move(onClick));
 }
 
-QWidget *makeButton(QWidget *parent, const Control &c, std::function<void()> onClick) {
-    auto *b = new KeyButton(qs(c.caption()), parent);
+QWidget *makeButton(QWidget *parent, const Control &c, const QString &caption,
+                    std::function<void()> onClick) {
+    auto *b = new KeyButton(caption, parent);
     b->setGeometry(boxOf(c));
     fitButton(b, toQFont(c.design().font));
     if (c.design().background) {
@@ -431,11 +432,11 @@ QWidget *makeLineLayer(QWidget *parent, const Screen &screen, bool onTop) {
 
 void forgetLines(QWidget *layer) { static_cast<LineLayer *>(layer)->forget(); }
 
-void setControlText(QWidget *widget, const Control &c) {
+void setControlText(QWidget *widget, const Control &c, const QString &caption) {
     if (auto *label = dynamic_cast<LabelWidget *>(widget)) {
-        label->setText(qs(c.caption()));
+        label->setText(caption);
     } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
-        button->setText(qs(c.caption()));
+        button->setText(caption);
         fitButton(button, toQFont(c.design().font));
     }
 }

@@ -15,18 +15,19 @@ namespace vermona::platform {
 int px(int twips);
 QString qs(const std::string &text);
 
-// The widgets that draw a screen's controls from their design. Clickable
-// ones call onClick; it may close the control's screen, so nothing of the
-// widget's runs after it.
+// The widgets that draw a screen's controls from their design, with their
+// captions as shown (in the player's language). Clickable ones call
+// onClick; it may close the control's screen, so nothing of the widget's
+// runs after it.
 
 // The client area: the window's colour and its bitmap at natural size;
 // painted is called after each paint.
 QWidget *makeClientArea(QWidget *parent, const Screen &screen, std::function<void()> painted);
 // A label: text in its box, wrapped unless sized to its text, narrowed to
 // fit; clickable, and pressed from the keyboard when it has a handler.
-QWidget *makeLabel(QWidget *parent, const Control &c, std::function<void()> onClick);
+QWidget *makeLabel(QWidget *parent, const Control &c, const QString &caption, std::function<void()> onClick);
 // A push button in the design's colours, with its picture centred.
-QWidget *makeButton(QWidget *parent, const Control &c, std::function<void()> onClick);
+QWidget *makeButton(QWidget *parent, const Control &c, const QString &caption, std::function<void()> onClick);
 // A picture box: its bitmap at natural size from the top-left, clipped.
 QWidget *makePicture(QWidget *parent, const Control &c);
 // A movie player, or a black area when there is nothing to play.
@@ -36,7 +37,7 @@ QWidget *makeMovieArea(QWidget *parent, const Control &c);
 QWidget *makeLineLayer(QWidget *parent, const Screen &screen, bool onTop);
 // The screen is gone: the layer must not look at its lines again.
 void forgetLines(QWidget *layer);
-// A label's or button's caption changed.
-void setControlText(QWidget *widget, const Control &c);
+// A label's or button's caption changed (or the language it is shown in).
+void setControlText(QWidget *widget, const Control &c, const QString &caption);
 
 } // namespace vermona::platform

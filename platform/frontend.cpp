@@ -58,6 +58,12 @@ void Frontend::viewRequested(const std::string &view) {
     }
 }
 
+void Frontend::languageChanged() {
+    for (ScreenWindow *window : windows()) {
+        window->retranslate();
+    }
+}
+
 void Frontend::dataChanged() {
     // A closed view redraws when it is shown again.
     for (auto &[name, window] : views_) {

@@ -84,6 +84,7 @@ public:
     void programEnded() override;
     void viewRequested(const std::string &view) override;
     void dataChanged() override;
+    void languageChanged() override;
 
 private:
     void route(const std::function<void()> &handler);

@@ -13,12 +13,13 @@ void QtPorts::unknownScreen(std::string_view id) {
     warn("no screen " + std::string(id) + "; the click did nothing");
 }
 
-int QtPorts::messageBox(const std::string &prompt, int style, const std::string &title) {
+int QtPorts::messageBox(const Text &prompt, int style, const Text &title) {
+    const Translation *language = language_ ? language_() : nullptr;
     QMessageBox box(parent_ ? parent_() : nullptr);
     box.setIcon((style & kQuestion) != 0 ? QMessageBox::Question : QMessageBox::NoIcon);
-    box.setWindowTitle(QString::fromStdString(title));
+    box.setWindowTitle(QString::fromStdString(title.in(language)));
     box.setTextFormat(Qt::PlainText);
-    box.setText(QString::fromStdString(prompt));
+    box.setText(QString::fromStdString(prompt.in(language)));
     if (asksYesNo(style)) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

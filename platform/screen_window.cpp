@@ -32,8 +32,23 @@ Qt::WindowFlags windowFlagsFor(const Screen &screen) {
 ScreenWindow::ScreenWindow(Frontend &frontend, Screen &screen)
     : QWidget(nullptr, windowFlagsFor(screen)), frontend_(frontend), screen_(&screen) {
     setObjectName(qs(screen.id()));
-    setWindowTitle(qs(screen.caption()));
+    setWindowTitle(shown(screen.captionText()));
     build();
+}
+
+QString ScreenWindow::shown(const Text &text) const { return qs(text.in(frontend_.game().translation())); }
+
+void ScreenWindow::retranslate() {
+    if (screen_ == nullptr) {
+        return;
+    }
+    setWindowTitle(shown(screen_->captionText()));
+    for (auto &[entry, action] : actions_) {
+        action->setText(shown(entry->caption));
+    }
+    for (const auto &c : screen_->controls()) {
+        updateControl(*c);
+    }
 }
 
 ScreenWindow::~ScreenWindow() = default;
@@ -121,7 +136,7 @@ void ScreenWindow::showEvent(QShowEvent *event) {
 // other runs its handler.
 void ScreenWindow::addMenuEntry(QWidget *parent, const MenuEntry &entry) {
     if (!entry.children.empty()) {
-        auto *menu = new QMenu(qs(entry.caption), parent);
+        auto *menu = new QMenu(shown(entry.caption), parent);
         parent->addAction(menu->menuAction());
         actions_[&entry] = menu->menuAction();
         for (const MenuEntry &child : entry.children) {
@@ -129,7 +144,7 @@ void ScreenWindow::addMenuEntry(QWidget *parent, const MenuEntry &entry) {
         }
         return;
     }
-    auto *action = new QAction(qs(entry.caption), parent);
+    auto *action = new QAction(shown(entry.caption), parent);
     parent->addAction(action);
     actions_[&entry] = action;
     if (!entry.shortcut.empty()) {
@@ -150,10 +165,10 @@ QWidget *ScreenWindow::makeControl(Control &c) {
     QWidget *w = nullptr;
     switch (c.kind()) {
     case ControlKind::Label:
-        w = makeLabel(client_, c, [this, &c] { clicked(c); });
+        w = makeLabel(client_, c, shown(c.captionText()), [this, &c] { clicked(c); });
         break;
     case ControlKind::Button:
-        w = makeButton(client_, c, [this, &c] { clicked(c); });
+        w = makeButton(client_, c, shown(c.captionText()), [this, &c] { clicked(c); });
         break;
     case ControlKind::Picture:
         w = makePicture(client_, c);
@@ -171,7 +186,7 @@ QWidget *ScreenWindow::makeControl(Control &c) {
     case ControlKind::Line:
         return nullptr;
     }
-    w->setToolTip(qs(c.tip()));
+    w->setToolTip(shown(c.tipText()));
     w->setHidden(!c.visible());
     w->setEnabled(c.enabled());
     return w;
@@ -214,8 +229,8 @@ void ScreenWindow::updateControl(Control &control) {
     if (w == nullptr) {
         return;
     }
-    setControlText(w, control);
-    w->setToolTip(qs(control.tip()));
+    setControlText(w, control, shown(control.captionText()));
+    w->setToolTip(shown(control.tipText()));
     w->setHidden(!control.visible());
     w->setEnabled(control.enabled());
 }

@@ -33,6 +33,8 @@ public:
     [[nodiscard]] QTimer *timerFor(const Control &control) const;
 
     void updateControl(Control &control);
+    // The game's language changed: every text again.
+    void retranslate();
     // The screen is closed: forget it, stop everything and go away once
     // control returns to the event loop (a handler of ours may still be on
     // the stack).
@@ -45,6 +47,8 @@ protected:
 
 private:
     void build();
+    // A text of the game's as the player reads it.
+    [[nodiscard]] QString shown(const Text &text) const;
     void setReadingTabOrder();
     void addMenuEntry(QWidget *parent, const MenuEntry &entry);
     QWidget *makeControl(Control &control);

@@ -135,7 +135,7 @@ Control &Game::control(std::string_view screen, std::string_view name, int index
     return *c;
 }
 
-int Game::msgBox(const std::string &prompt, int style, const std::string &title) {
+int Game::msgBox(const Text &prompt, int style, const Text &title) {
     return ports_.messageBox(prompt, style, title);
 }
 
@@ -220,6 +220,19 @@ void Game::notifyControlChanged(Control &control) {
 void Game::notifyDataChanged() {
     for (auto *o : observers_) {
         o->dataChanged();
+    }
+}
+
+void Game::setTranslation(std::shared_ptr<const Translation> translation) {
+    translation_ = std::move(translation);
+    for (auto *o : observers_) {
+        o->languageChanged();
+    }
+}
+
+void Game::chooseLanguage(std::string_view code) {
+    if (chooser_) {
+        chooser_(code);
     }
 }
 

@@ -48,7 +48,7 @@ public:
     // A control of any screen; creates that screen invisibly when needed.
     Control &control(std::string_view screen, std::string_view name, int index = -1);
 
-    int msgBox(const std::string &prompt, int style, const std::string &title);
+    int msgBox(const Text &prompt, int style, const Text &title);
     // Reseeds from the clock, then Int(r * n) + k.
     Var::Int roll(int n, int k);
     // Ends the program at once: closes every screen and unwinds the caller.
@@ -74,6 +74,15 @@ public:
     // nothing happens.
     void openView(const std::string &view);
 
+    // The language the texts are shown in; null for Japanese, as made.
+    [[nodiscard]] const Translation *translation() const { return translation_.get(); }
+    void setTranslation(std::shared_ptr<const Translation> translation);
+    // The player asks for a language by its code ("ja", "en"); whoever can
+    // load languages answers (setLanguageChooser). Without one, nothing
+    // happens.
+    void chooseLanguage(std::string_view code);
+    void setLanguageChooser(std::function<void(std::string_view)> chooser) { chooser_ = std::move(chooser); }
+
     // What belongs to one game but not to the runtime: the game's variables,
     // and bookkeeping beside them (such as what the save file last held).
     // One object of each type, found by type and created empty on first use.
@@ -98,6 +107,8 @@ private:
     int depth_ = 0;
     bool ended_ = false;
     std::map<std::type_index, std::shared_ptr<void>> stores_;
+    std::shared_ptr<const Translation> translation_;
+    std::function<void(std::string_view)> chooser_;
 };
 
 } // namespace vermona

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "runtime/text.h"
+
 #include <string>
 #include <string_view>
 
@@ -25,8 +27,9 @@ constexpr bool asksYesNo(int style) { return (style & 0x7) == kYesNo; }
 class Ports {
 public:
     virtual ~Ports() = default;
-    // Modal; returns kOk, kYes or kNo.
-    virtual int messageBox(const std::string &prompt, int style, const std::string &title) = 0;
+    // Modal; returns kOk, kYes or kNo. The texts are shown in the game's
+    // language (Game::translation).
+    virtual int messageBox(const Text &prompt, int style, const Text &title) = 0;
     // The game reseeds before every draw.
     virtual void reseedFromClock() = 0;
     // A fraction 0 <= r < 1.
@@ -50,6 +53,8 @@ public:
     virtual void viewRequested(const std::string & /*view*/) {}
     // Something a view shows changed (Game::notifyDataChanged).
     virtual void dataChanged() {}
+    // The texts are to be shown in another language (Game::setTranslation).
+    virtual void languageChanged() {}
 };
 
 } // namespace vermona

@@ -16,20 +16,31 @@ std::string Control::qualifiedName() const {
     return n;
 }
 
-void Control::setCaption(std::string text) {
-    if (text == caption_) {
-        return;
+namespace {
+
+// Sets a text and its Japanese; true when either changed.
+bool assign(Text &text, std::string &japanese, const Text &value) {
+    std::string shown = value.japanese();
+    if (shown == japanese && value.sources() == text.sources()) {
+        return false;
     }
-    caption_ = std::move(text);
-    owner_.game().notifyControlChanged(*this);
+    text = value;
+    japanese = std::move(shown);
+    return true;
 }
 
-void Control::setTip(std::string text) {
-    if (text == tip_) {
-        return;
+} // namespace
+
+void Control::setCaption(const Text &text) {
+    if (assign(captionText_, caption_, text)) {
+        owner_.game().notifyControlChanged(*this);
     }
-    tip_ = std::move(text);
-    owner_.game().notifyControlChanged(*this);
+}
+
+void Control::setTip(const Text &text) {
+    if (assign(tipText_, tip_, text)) {
+        owner_.game().notifyControlChanged(*this);
+    }
 }
 
 void Control::setVisible(bool visible) {
@@ -127,6 +138,11 @@ Control &Control::picture(std::string file) {
     return *this;
 }
 
+Control &Control::announce() {
+    design_.announce = true;
+    return *this;
+}
+
 Control &Control::hidden() {
     setVisible(false);
     return *this;
@@ -160,17 +176,17 @@ ControlRow &ControlRow::each(const std::function<void(Control &)> &set) {
     return *this;
 }
 
-MenuEntry &MenuEntry::child(std::string childName, std::string childCaption, std::string keys,
+MenuEntry &MenuEntry::child(std::string childName, Text childCaption, std::string keys,
                             std::function<void()> handler) {
     children.push_back(
         MenuEntry{std::move(childName), std::move(childCaption), std::move(handler), {}, std::move(keys)});
     return *this;
 }
 
-Screen::Screen(Game &game, std::string_view id, std::string caption, int clientWidth, int clientHeight,
+Screen::Screen(Game &game, std::string_view id, Text caption, int clientWidth, int clientHeight,
                Rgb background)
-    : game_(game), id_(id), caption_(std::move(caption)), clientWidth_(clientWidth),
-      clientHeight_(clientHeight), background_(background) {}
+    : game_(game), id_(id), caption_(caption.japanese()), captionText_(std::move(caption)),
+      clientWidth_(clientWidth), clientHeight_(clientHeight), background_(background) {}
 
 Control *Screen::find(std::string_view name, int index) const {
     for (const auto &c : controls_) {
@@ -211,20 +227,19 @@ Control &Screen::add(ControlKind kind, std::string name, int index, int left, in
     return c;
 }
 
-Control &Screen::button(std::string name, std::string caption, int left, int top, int width, int height) {
+Control &Screen::button(std::string name, Text caption, int left, int top, int width, int height) {
     Control &c = add(ControlKind::Button, std::move(name), -1, left, top, width, height);
-    c.caption_ = std::move(caption);
+    assign(c.captionText_, c.caption_, caption);
     return c;
 }
 
-Control &Screen::label(std::string name, std::string caption, int left, int top, int width, int height) {
+Control &Screen::label(std::string name, Text caption, int left, int top, int width, int height) {
     return label(std::move(name), -1, std::move(caption), left, top, width, height);
 }
 
-Control &Screen::label(std::string name, int index, std::string caption, int left, int top, int width,
-                       int height) {
+Control &Screen::label(std::string name, int index, Text caption, int left, int top, int width, int height) {
     Control &c = add(ControlKind::Label, std::move(name), index, left, top, width, height);
-    c.caption_ = std::move(caption);
+    assign(c.captionText_, c.caption_, caption);
     // A label's back colour defaults to the screen's, as a fresh label would.
     c.design_.background = background_;
     return c;
@@ -269,7 +284,7 @@ void Screen::changeTo(std::string_view next) {
     game_.close(id_);
 }
 
-MenuEntry &Screen::menuEntry(std::string name, std::string caption, std::function<void()> onClick) {
+MenuEntry &Screen::menuEntry(std::string name, Text caption, std::function<void()> onClick) {
     menu_.push_back(MenuEntry{std::move(name), std::move(caption), std::move(onClick), {}, {}});
     return menu_.back();
 }

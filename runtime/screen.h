@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "runtime/text.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -46,6 +48,7 @@ struct ControlDesign {
     std::string file;         // picture or movie file
     bool autoPlay = false;    // movie: plays when shown; otherwise holds its first frame
     int interval = 0;         // timer, milliseconds
+    bool announce = false;    // label: each new caption is read out to a screen reader at once
 };
 
 // One control of a screen. Its design is set while the screen is built,
@@ -70,8 +73,11 @@ public:
     // What a click (or a timer's tick) runs; empty for a control that does nothing.
     [[nodiscard]] const Handler &handler() const { return handler_; }
 
+    // The caption in Japanese, as the game reads it; captionText() keeps how
+    // it was made, for showing it in another language.
     [[nodiscard]] const std::string &caption() const { return caption_; }
-    void setCaption(std::string text);
+    [[nodiscard]] const Text &captionText() const { return captionText_; }
+    void setCaption(const Text &text);
     [[nodiscard]] bool visible() const { return visible_; }
     void setVisible(bool visible);
     // A disabled button or label ignores clicks; a disabled timer does not run.
@@ -83,7 +89,8 @@ public:
     void setEnd(float x2, float y2);
     // What hovering over the control tells the player; empty for nothing.
     [[nodiscard]] const std::string &tip() const { return tip_; }
-    void setTip(std::string text);
+    [[nodiscard]] const Text &tipText() const { return tipText_; }
+    void setTip(const Text &text);
 
     // Building a screen. Each returns the control, for the next setter.
     Control &onClick(Handler handler);
@@ -101,6 +108,7 @@ public:
     Control &lineWidth(int pixels);
     Control &onTop();
     Control &autoPlay();
+    Control &announce();
     // Buttons: a picture centred on the button and clipped to it.
     Control &picture(std::string file);
     Control &hidden();
@@ -113,7 +121,9 @@ private:
     ControlDesign design_;
     Handler handler_;
     std::string caption_;
+    Text captionText_;
     std::string tip_;
+    Text tipText_;
     bool visible_ = true;
     bool enabled_ = true;
     float x2_ = 0, y2_ = 0;
@@ -127,7 +137,7 @@ class ControlRow {
 public:
     // One label of the row: its caption and its place on the row's line.
     struct Cell {
-        std::string caption;
+        Text caption;
         int left, width, height;
     };
 
@@ -179,17 +189,17 @@ private:
 
 struct MenuEntry {
     std::string name;
-    std::string caption;
+    Text caption;
     std::function<void()> onClick; // unset for an entry that only opens its children
     std::vector<MenuEntry> children;
     std::string shortcut; // such as "Ctrl+S"; empty for none
 
     // Adds an entry to this one's menu, with a shortcut such as "Ctrl+S" if
     // given; returns this one, for the next.
-    MenuEntry &child(std::string childName, std::string childCaption, std::function<void()> handler) {
+    MenuEntry &child(std::string childName, Text childCaption, std::function<void()> handler) {
         return child(std::move(childName), std::move(childCaption), {}, std::move(handler));
     }
-    MenuEntry &child(std::string childName, std::string childCaption, std::string keys,
+    MenuEntry &child(std::string childName, Text childCaption, std::string keys,
                      std::function<void()> handler);
 };
 
@@ -198,8 +208,7 @@ struct MenuEntry {
 // designed, one row each in layout order, and their handlers as methods.
 class Screen {
 public:
-    Screen(Game &game, std::string_view id, std::string caption, int clientWidth, int clientHeight,
-           Rgb background);
+    Screen(Game &game, std::string_view id, Text caption, int clientWidth, int clientHeight, Rgb background);
     virtual ~Screen() = default;
     Screen(const Screen &) = delete;
     Screen &operator=(const Screen &) = delete;
@@ -208,6 +217,7 @@ public:
 
     [[nodiscard]] const std::string &id() const { return id_; }
     [[nodiscard]] const std::string &caption() const { return caption_; }
+    [[nodiscard]] const Text &captionText() const { return captionText_; }
     [[nodiscard]] int clientWidth() const { return clientWidth_; }
     [[nodiscard]] int clientHeight() const { return clientHeight_; }
     [[nodiscard]] Rgb background() const { return background_; }
@@ -231,17 +241,16 @@ public:
 protected:
     // The builders: a control with its name, caption and box, for the
     // setters to finish.
-    Control &button(std::string name, std::string caption, int left, int top, int width, int height);
-    Control &label(std::string name, std::string caption, int left, int top, int width, int height);
-    Control &label(std::string name, int index, std::string caption, int left, int top, int width,
-                   int height);
+    Control &button(std::string name, Text caption, int left, int top, int width, int height);
+    Control &label(std::string name, Text caption, int left, int top, int width, int height);
+    Control &label(std::string name, int index, Text caption, int left, int top, int width, int height);
     Control &line(std::string name, int x1, int y1, int x2, int y2);
     Control &picture(std::string name, std::string file, int left, int top, int width, int height);
     Control &movie(std::string name, std::string file, int left, int top, int width, int height);
     Control &timer(std::string name, int interval);
     // A row of a control array on one line from `top`, indexed from 0.
     ControlRow labelRow(const std::string &name, int top, std::initializer_list<ControlRow::Cell> cells);
-    MenuEntry &menuEntry(std::string name, std::string caption, std::function<void()> onClick = {});
+    MenuEntry &menuEntry(std::string name, Text caption, std::function<void()> onClick = {});
     void setPicture(std::string file) { picture_ = std::move(file); }
     void setBorderless() { borderless_ = true; }
     void placeOnDesktop(int left, int top) { desktopPosition_ = std::make_pair(left, top); }
@@ -256,6 +265,7 @@ private:
 
     std::string id_;
     std::string caption_;
+    Text captionText_;
     int clientWidth_;
     int clientHeight_;
     Rgb background_;

@@ -22,7 +22,7 @@ private:
 
 } // namespace
 
-int RecordingPorts::messageBox(const std::string &prompt, int style, const std::string &title) {
+int RecordingPorts::messageBox(const Text &prompt, int style, const Text &title) {
     if (state != nullptr) {
         seen.push_back(*state);
     }

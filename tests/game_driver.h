@@ -19,7 +19,7 @@ namespace vermona::test {
 // box came up.
 class RecordingPorts : public QueuePorts {
 public:
-    int messageBox(const std::string &prompt, int style, const std::string &title) override;
+    int messageBox(const Text &prompt, int style, const Text &title) override;
     const GameState *state = nullptr;
     std::vector<GameState> seen;
 };

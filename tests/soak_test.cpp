@@ -20,7 +20,7 @@ class RandomPorts : public test::QueuePorts {
 public:
     explicit RandomPorts(std::uint64_t seed) : engine_(seed) {}
     double nextFraction() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
-    int messageBox(const std::string &prompt, int style, const std::string &title) override {
+    int messageBox(const Text &prompt, int style, const Text &title) override {
         if (asksYesNo(style)) {
             answers.push_back(engine_() % 2 == 0 ? kYes : kNo);
         }

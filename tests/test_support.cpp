@@ -13,8 +13,8 @@
 
 namespace vermona::test {
 
-int QueuePorts::messageBox(const std::string &prompt, int style, const std::string &title) {
-    boxes.push_back({prompt, style, title});
+int QueuePorts::messageBox(const Text &prompt, int style, const Text &title) {
+    boxes.push_back({prompt.japanese(), style, title.japanese()});
     if (!asksYesNo(style)) {
         return kOk;
     }

@@ -19,7 +19,8 @@ public:
         std::string title;
     };
 
-    int messageBox(const std::string &prompt, int style, const std::string &title) override;
+    // Records the texts in Japanese, as the game makes them.
+    int messageBox(const Text &prompt, int style, const Text &title) override;
     void reseedFromClock() override { ++reseeds; }
     double nextFraction() override;
     // Fails the test, unless it expects them: a mistyped id is a dead button.

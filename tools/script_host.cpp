@@ -121,7 +121,8 @@ ScriptHost::ScriptHost(std::ostream &out) : out_(out), game_(*this) {
 
 ScriptHost::~ScriptHost() { game_.removeObserver(this); }
 
-int ScriptHost::messageBox(const std::string &prompt, int style, const std::string &title) {
+int ScriptHost::messageBox(const Text &promptText, int style, const Text &titleText) {
+    const std::string prompt = shown(promptText);
     int code = kOk;
     if (asksYesNo(style)) {
         if (answers_.empty()) {
@@ -130,7 +131,8 @@ int ScriptHost::messageBox(const std::string &prompt, int style, const std::stri
         code = answers_.front();
         answers_.pop_front();
     }
-    out_ << "box " << quoted(title) << ' ' << quoted(prompt) << ' ' << style << " -> " << code << '\n';
+    out_ << "box " << quoted(shown(titleText)) << ' ' << quoted(prompt) << ' ' << style << " -> " << code
+         << '\n';
     return code;
 }
 
@@ -399,7 +401,7 @@ void ScriptHost::caption(const Line &line) {
     }
     line.need(2);
     const Control &c = target(line.words[1], false);
-    out_ << line.words[1] << " = " << quoted(c.caption()) << '\n';
+    out_ << line.words[1] << " = " << quoted(shown(c.captionText())) << '\n';
 }
 
 void ScriptHost::property(const Line &line) {
@@ -408,7 +410,7 @@ void ScriptHost::property(const Line &line) {
     const std::string &ref = line.words[1];
     Control &c = target(ref, false);
     if (cmd == "tip") {
-        out_ << ref << " tip = " << quoted(c.tip()) << '\n';
+        out_ << ref << " tip = " << quoted(shown(c.tipText())) << '\n';
     } else if (cmd == "visible") {
         out_ << ref << (c.visible() ? " visible" : " hidden") << '\n';
     } else {

@@ -49,7 +49,7 @@ public:
     int run(std::istream &script);
 
     // Ports
-    int messageBox(const std::string &prompt, int style, const std::string &title) override;
+    int messageBox(const Text &prompt, int style, const Text &title) override;
     void reseedFromClock() override {}
     double nextFraction() override;
     // A mistyped id fails the script.
@@ -71,6 +71,8 @@ private:
         [[nodiscard]] std::string restAfter(std::size_t i) const;
     };
     void runLine(const std::string &text);
+    // A text as the script's player sees it, in the game's language.
+    [[nodiscard]] std::string shown(const Text &text) const { return text.in(game_.translation()); }
 
     // The commands, one each.
     void click(const Line &line);
