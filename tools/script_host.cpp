@@ -492,6 +492,8 @@ int ScriptHost::run(std::istream &script) {
                 line.pop_back();
             }
             runLine(line);
+            // What a run cut short printed is all there.
+            out_.flush();
             if (game_.ended()) {
                 out_ << "end\n";
                 endRun(game_);

@@ -28,10 +28,10 @@ cd "$work"
 } > play.script
 
 # Each week the menu showed, in order: year, date and purse on one line.
-weeks() { paste -d' ' - - - | sed 's/Form3\.Label1[12] = //g'; }
+weeks() { grep -E '^(Form3\.Label1[12] =|money =)' | paste -d' ' - - - | sed 's/Form3\.Label1[12] = //g'; }
 
 mkdir reference
-(cd reference && "$host" ../play.script | grep -v '^box' | grep -v '^exit' | weeks > ../reference.txt)
+(cd reference && "$host" ../play.script | weeks > ../reference.txt)
 [ "$(wc -l < reference.txt)" -eq 301 ] || { echo "the reference run did not play every week"; exit 1; }
 
 resumed_rounds=0
@@ -41,8 +41,9 @@ for round in $(seq "$rounds"); do
   (
     cd "$dir"
     mkfifo in
-    # stdout unbuffered, so what was printed before the kill is all there.
-    stdbuf -o0 "$host" < in > out.txt 2>&1 &
+    # The host writes out each line as it runs, so what was printed before
+    # the kill is all there.
+    "$host" < in > out.txt 2>&1 &
     host_pid=$!
     (cat ../play.script; sleep 60) > in &
     feeder=$!
@@ -52,7 +53,7 @@ for round in $(seq "$rounds"); do
     kill "$feeder" 2>/dev/null || true
     wait "$feeder" 2>/dev/null || true
   )
-  grep -v '^box' "$dir/out.txt" | weeks > "$dir/shown.txt" || true
+  weeks < "$dir/out.txt" > "$dir/shown.txt" || true
   shown=$(wc -l < "$dir/shown.txt")
   if [ ! -e "$dir/resume.sav" ]; then
     # Killed before the first menu, or after the whole script: nothing to
@@ -68,7 +69,7 @@ for round in $(seq "$rounds"); do
      [ "$(sed -n 2p "$dir/again.txt")" != 'box "ヴェルモナ" "ロード終了" 0 -> 1' ]; then
     echo "round $round: the resume point was not loaded as a save is"; cat "$dir/again.txt"; exit 1
   fi
-  resumed=$(grep -v '^box' "$dir/again.txt" | grep -v '^exit' | weeks)
+  resumed=$(weeks < "$dir/again.txt")
   at=$(grep -nxF "$resumed" reference.txt | cut -d: -f1 | head -1)
   if [ -z "$at" ]; then
     echo "round $round: resumed at a week the menu never showed: $resumed"; exit 1
