@@ -29,12 +29,13 @@ using vermona::Var;
 using vermona::WeekDate;
 
 QString chartDate(const WeekDate &d) {
-    return QString::fromStdString(vermona::yearText(d.year) + " " + vermona::weekOfYearText(d.month, d.week));
+    return QString::fromStdString(vermona::yearText(d.year).japanese() + " " +
+                                  vermona::weekOfYearText(d.month, d.week).japanese());
 }
 
 // Months since 1年目1月 as the calendar names them.
 QString monthLabel(Var::Int months) {
-    return QString::fromStdString(vermona::yearText(months / 12 + 1) + std::to_string(months % 12 + 1) +
+    return QString::fromStdString(vermona::yearText(months / 12 + 1).japanese() + std::to_string(months % 12 + 1) +
                                   "月");
 }
 

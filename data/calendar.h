@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "runtime/text.h"
 #include "runtime/var.h"
 
 #include <compare>
@@ -17,10 +18,8 @@ struct WeekDate {
 };
 
 // The calendar as the game writes it: "2年目", "3月4週目" and both together.
-inline std::string yearText(Var::Int year) { return std::to_string(year) + "年目"; }
-inline std::string weekOfYearText(Var::Int month, Var::Int week) {
-    return std::to_string(month) + "月" + std::to_string(week) + "週目";
-}
-inline std::string dateText(const WeekDate &d) { return yearText(d.year) + weekOfYearText(d.month, d.week); }
+inline Text yearText(Var::Int year) { return Text("%1年目").arg(year); }
+inline Text weekOfYearText(Var::Int month, Var::Int week) { return Text("%1月%2週目").arg(month).arg(week); }
+inline Text dateText(const WeekDate &d) { return yearText(d.year) + weekOfYearText(d.month, d.week); }
 
 } // namespace vermona

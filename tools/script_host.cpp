@@ -101,12 +101,12 @@ void printRecord(std::ostream &out, const GrowthRecord &r) {
         return;
     }
     auto week = [&](const GrowthPoint &p) {
-        out << "week " << dateText(p.date) << " 攻撃力 " << p.attack << " 防御力 " << p.defense << " 早さ "
+        out << "week " << dateText(p.date).japanese() << " 攻撃力 " << p.attack << " 防御力 " << p.defense << " 早さ "
             << p.speed << " HP " << p.hp << " 知力 " << p.intellect << " MP " << p.mp << " 疲労 " << p.fatigue
             << '\n';
     };
     auto tournament = [&](const TournamentResult &x) {
-        out << "tournament " << dateText(x.date) << ' ' << x.wins << "勝" << x.losses << "敗 相手"
+        out << "tournament " << dateText(x.date).japanese() << ' ' << x.wins << "勝" << x.losses << "敗 相手"
             << x.entrants << "人\n";
     };
     forEachInDateOrder(r, week, tournament);
