@@ -2,7 +2,6 @@
 #include "activities/activity_table.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace vermona {
 
@@ -65,42 +64,54 @@ int tooTiredPercent(Var::Int fatigue) { return static_cast<int>(std::clamp<Var::
 
 namespace {
 
-// The abilities in the order the hero set-up shows them, with their names.
-constexpr std::array<std::pair<Var GameState::*, const char *>, 6> kAbilities = {{
-    {&GameState::strength, "力"},
-    {&GameState::defense, "防御"},
-    {&GameState::stamina, "体力"},
-    {&GameState::speed, "早さ"},
-    {&GameState::intellect, "知力"},
-    {&GameState::magicPower, "魔力"},
+// An ability that a week raises or lowers, with how the tooltip words each.
+struct AbilityWording {
+    Var GameState::*ability;
+    const char *rise;
+    const char *fall;
+};
+
+// The abilities in the order the hero set-up shows them.
+constexpr std::array<AbilityWording, 6> kAbilities = {{
+    {&GameState::strength, "力 +%1", "力 -%1"},
+    {&GameState::defense, "防御 +%1", "防御 -%1"},
+    {&GameState::stamina, "体力 +%1", "体力 -%1"},
+    {&GameState::speed, "早さ +%1", "早さ -%1"},
+    {&GameState::intellect, "知力 +%1", "知力 -%1"},
+    {&GameState::magicPower, "魔力 +%1", "魔力 -%1"},
 }};
 
+// The sign is part of the wording, so a fall reads as a fall in any language.
+Text change(const char *rise, const char *fall, int amount) {
+    return amount < 0 ? Text(fall).arg(-amount) : Text(rise).arg(amount);
+}
+
+// Between two items on one line of a tooltip.
+Text separator() { return Text("　"); }
+
 } // namespace
 
-namespace {
-
-std::string signedNumber(int n) { return (n < 0 ? "-" : "+") + std::to_string(n < 0 ? -n : n); }
-
-} // namespace
-
-std::string activityTip(const Activity &activity, Var::Int fatigue) {
-    std::string tip;
-    for (auto [ability, name] : kAbilities) {
+Text activityTip(const Activity &activity, Var::Int fatigue) {
+    Text tip;
+    for (const AbilityWording &w : kAbilities) {
         for (const AbilityChange &g : activity.gains) {
-            if (g.ability == ability) {
-                tip += std::string(tip.empty() ? "" : "　") + name + " " + signedNumber(g.amount);
+            if (g.ability == w.ability) {
+                if (!tip.empty()) {
+                    tip += separator();
+                }
+                tip += change(w.rise, w.fall, g.amount);
             }
         }
     }
     if (!tip.empty()) {
-        tip += "\n";
+        tip += Text("\n");
     }
-    tip += "疲労 " + signedNumber(activity.fatigue);
+    tip += change("疲労 +%1", "疲労 -%1", activity.fatigue);
     if (activity.pay != 0) {
-        tip += "　給料 " + std::to_string(activity.pay) + "G";
+        tip += separator() + Text("給料 %1G").arg(activity.pay);
     }
     if (activity.canBeTooTired) {
-        tip += "\n疲れて休む確率 " + std::to_string(tooTiredPercent(fatigue)) + "%";
+        tip += Text("\n") + Text("疲れて休む確率 %1%").arg(tooTiredPercent(fatigue));
     }
     return tip;
 }

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "data/game_state.h"
+#include "runtime/text.h"
 
 #include <array>
-#include <string>
 #include <vector>
 
 namespace vermona {
@@ -36,6 +36,6 @@ int tooTiredPercent(Var::Int fatigue);
 
 // The tooltip of an activity at the hero's fatigue now: the abilities in
 // the set-up's order, fatigue and pay, and the chance of losing the week.
-std::string activityTip(const Activity &activity, Var::Int fatigue);
+Text activityTip(const Activity &activity, Var::Int fatigue);
 
 } // namespace vermona

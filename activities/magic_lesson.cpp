@@ -16,9 +16,9 @@ namespace {
 constexpr int kJourneyFatigue = 40;
 } // namespace
 
-std::string journeyTip() {
-    return "費用 " + std::to_string(kJourneyCost) + "G　期間 約1か月\n疲労 +" +
-           std::to_string(kJourneyFatigue);
+Text journeyTip() {
+    return Text("費用 %1G　期間 約1か月").arg(kJourneyCost) + Text("\n") +
+           Text("疲労 +%1").arg(kJourneyFatigue);
 }
 
 void MagicLessonScreen::learn(const MagicSchool &school) {
@@ -79,7 +79,7 @@ void MagicLessonScreen::showNeeds(Control &button, const MagicSchool &school) {
     if (level >= school.topLevel) {
         button.setTip("これ以上覚える魔法はありません");
     } else {
-        button.setTip("次のレベルに必要な知力 " + std::to_string(intellectNeeded(level.get())));
+        button.setTip(Text("次のレベルに必要な知力 %1").arg(intellectNeeded(level.get())));
     }
 }
 

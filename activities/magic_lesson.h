@@ -3,8 +3,7 @@
 
 #include "data/game_screen.h"
 #include "data/magic_schools.h"
-
-#include <string>
+#include "runtime/text.h"
 
 namespace vermona {
 
@@ -15,7 +14,7 @@ inline constexpr const char *kJourneyTitle = "修行";
 inline constexpr int kJourneyCost = 1000;
 
 // What a journey costs and how long it takes, for the schedule's tooltip.
-std::string journeyTip();
+Text journeyTip();
 
 // How long a journey keeps the hero away.
 enum class JourneyTime { FourWeeks, OneMonth };

@@ -65,7 +65,7 @@ public:
 
 private:
     // One button of the grid; each row of the grid has its own colour.
-    Control &choice(std::string name, std::string caption, int left, int top, Rgb rgb) {
+    Control &choice(std::string name, Text caption, int left, int top, Rgb rgb) {
         return button(std::move(name), std::move(caption), left, top, 975, 495).background(rgb);
     }
 

@@ -3,6 +3,7 @@
 
 #include "app/all_screens.h"
 #include "app/growth_chart_window.h"
+#include "app/language.h"
 #include "data/game_screen.h"
 #include "data/growth_record.h"
 #include "data/quit.h"
@@ -51,7 +52,6 @@ platform::Appearance gameAppearance() {
     };
     look.defaultFace = kGothic;
     look.defaultPoints = 9;
-    look.qtTranslation = QStringLiteral("qtbase_ja");
     return look;
 }
 
@@ -73,7 +73,9 @@ bool setUpGameApplication(QApplication &app) {
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
     }
     QApplication::setWindowIcon(icon);
-    return platform::setUpApplication(app, gameAppearance());
+    platform::setUpApplication(app, gameAppearance());
+    // The game's own language until another is chosen.
+    return platform::useQtTranslation(QStringLiteral("qtbase_ja"));
 }
 
 void equipFrontend(platform::Frontend &frontend) {
@@ -88,6 +90,8 @@ GameApp::GameApp() : game_(ports_), frontend_(game_) {
     registerAllScreens(game_);
     equipFrontend(frontend_);
     ports_.setDialogParent([this] { return frontend_.dialogParent(); });
+    ports_.setLanguage([this] { return game_.translation(); });
+    game_.setLanguageChooser([this](std::string_view code) { chooseLanguage(game_, code); });
     // A normal end leaves nothing to resume.
     frontend_.setProgramEndedHandler([this] {
         endRun(game_);

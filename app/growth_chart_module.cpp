@@ -7,7 +7,9 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QCursor>
+#include <QEvent>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -28,20 +30,28 @@ using vermona::TournamentResult;
 using vermona::Var;
 using vermona::WeekDate;
 
+// Texts in the player's language: the game's wordings through the
+// application's translator, as its screens have them.
 QString chartDate(const WeekDate &d) {
-    return QString::fromStdString(vermona::yearText(d.year).japanese() + " " +
-                                  vermona::weekOfYearText(d.month, d.week).japanese());
+    return QCoreApplication::translate("vermona", "%1年目").arg(d.year) + QLatin1Char(' ') +
+           QCoreApplication::translate("vermona", "%1月%2週目").arg(d.month).arg(d.week);
 }
 
 // Months since 1年目1月 as the calendar names them.
 QString monthLabel(Var::Int months) {
-    return QString::fromStdString(vermona::yearText(months / 12 + 1).japanese() + std::to_string(months % 12 + 1) +
-                                  "月");
+    return QCoreApplication::translate("vermona", "%1年目%2月").arg(months / 12 + 1).arg(months % 12 + 1);
 }
 
 QString resultText(const TournamentResult &t) {
-    return QStringLiteral("%1勝%2敗（相手%3人）").arg(t.wins).arg(t.losses).arg(t.entrants);
+    return QCoreApplication::translate("vermona", "%1勝%2敗（相手%3人）")
+        .arg(t.wins)
+        .arg(t.losses)
+        .arg(t.entrants);
 }
+
+QString shown(const char *wording) { return QCoreApplication::translate("vermona", wording); }
+
+constexpr const char *kFatigue = QT_TRANSLATE_NOOP("vermona", "疲労");
 
 // The six values on the left axis, as the menu labels them.
 struct Value {
@@ -50,12 +60,12 @@ struct Value {
     QColor colour;
 };
 const std::array<Value, 6> kValues{{
-    {"攻撃力", &GrowthPoint::attack, QColor(0xD0, 0x30, 0x30)},
-    {"防御力", &GrowthPoint::defense, QColor(0x30, 0x60, 0xD0)},
-    {"早さ", &GrowthPoint::speed, QColor(0x20, 0xA0, 0x40)},
-    {"HP", &GrowthPoint::hp, QColor(0xE0, 0x80, 0x10)},
-    {"知力", &GrowthPoint::intellect, QColor(0x80, 0x40, 0xC0)},
-    {"MP", &GrowthPoint::mp, QColor(0x10, 0xA0, 0xB0)},
+    {QT_TRANSLATE_NOOP("vermona", "攻撃力"), &GrowthPoint::attack, QColor(0xD0, 0x30, 0x30)},
+    {QT_TRANSLATE_NOOP("vermona", "防御力"), &GrowthPoint::defense, QColor(0x30, 0x60, 0xD0)},
+    {QT_TRANSLATE_NOOP("vermona", "早さ"), &GrowthPoint::speed, QColor(0x20, 0xA0, 0x40)},
+    {QT_TRANSLATE_NOOP("vermona", "HP"), &GrowthPoint::hp, QColor(0xE0, 0x80, 0x10)},
+    {QT_TRANSLATE_NOOP("vermona", "知力"), &GrowthPoint::intellect, QColor(0x80, 0x40, 0xC0)},
+    {QT_TRANSLATE_NOOP("vermona", "MP"), &GrowthPoint::mp, QColor(0x10, 0xA0, 0xB0)},
 }};
 
 class GrowthChartView : public QChartView {
@@ -76,7 +86,6 @@ public:
         fatigueAxis_->setRange(0, 100);
         fatigueAxis_->setTickCount(6);
         fatigueAxis_->setLabelFormat(QStringLiteral("%d"));
-        fatigueAxis_->setTitleText(QStringLiteral("疲労"));
         // Tournament marks ride along the top, whatever the values' scale.
         marks_ = new QValueAxis;
         marks_->setRange(0, 1);
@@ -93,12 +102,13 @@ public:
         chart->addAxis(marks_, Qt::AlignRight);
 
         for (const Value &v : kValues) {
-            addLine(QString::fromUtf8(v.name), v.colour, abilities_);
+            addLine(v.name, v.colour, abilities_);
         }
-        QLineSeries *fatigue = addLine(QStringLiteral("疲労"), QColor(0x70, 0x70, 0x70), fatigueAxis_);
+        QLineSeries *fatigue = addLine(kFatigue, QColor(0x70, 0x70, 0x70), fatigueAxis_);
         QPen pen = fatigue->pen();
         pen.setStyle(Qt::DashLine);
         fatigue->setPen(pen);
+        retranslate();
     }
 
     // Called on every arrival at the menu while the window is open, so only
@@ -122,10 +132,28 @@ public:
         fitAxes();
     }
 
+protected:
+    // Sent when a translator comes or goes.
+    void changeEvent(QEvent *event) override {
+        if (event->type() == QEvent::LanguageChange) {
+            retranslate();
+        }
+        QChartView::changeEvent(event);
+    }
+
 private:
-    QLineSeries *addLine(const QString &name, const QColor &colour, QValueAxis *yAxis) {
+    void retranslate() {
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            lines_[i]->setName(shown(lineNames_[i]));
+        }
+        fatigueAxis_->setTitleText(shown(kFatigue));
+        showTournaments();
+        fitted_ = {-1, -1, -1}; // the week labels too
+        fitAxes();
+    }
+
+    QLineSeries *addLine(const char *name, const QColor &colour, QValueAxis *yAxis) {
         auto *series = new QLineSeries;
-        series->setName(name);
         series->setPointsVisible(true);
         QPen pen(colour);
         pen.setWidthF(2);
@@ -136,6 +164,7 @@ private:
         connect(series, &QLineSeries::hovered, this,
                 [this](const QPointF &at, bool entered) { hoverWeek(at, entered); });
         lines_.push_back(series);
+        lineNames_.push_back(name);
         return series;
     }
 
@@ -148,7 +177,7 @@ private:
         tournaments_.clear();
         for (const TournamentResult &t : record_.tournaments) {
             auto *s = new QScatterSeries;
-            s->setName(QStringLiteral("大会"));
+            s->setName(QCoreApplication::translate("vermona", "大会"));
             s->setMarkerShape(QScatterSeries::MarkerShapeStar);
             s->setMarkerSize(16);
             s->setColor(QColor(0xE0, 0xB0, 0x00));
@@ -164,8 +193,11 @@ private:
             s->attachAxis(marks_);
             connect(s, &QScatterSeries::hovered, this, [this, t](const QPointF &, bool entered) {
                 if (entered) {
-                    QToolTip::showText(QCursor::pos(),
-                                       chartDate(t.date) + QStringLiteral("の大会\n") + resultText(t), this);
+                    QToolTip::showText(
+                        QCursor::pos(),
+                        QCoreApplication::translate("vermona", "%1の大会").arg(chartDate(t.date)) +
+                            QLatin1Char('\n') + resultText(t),
+                        this);
                 } else {
                     QToolTip::hideText();
                 }
@@ -232,7 +264,8 @@ private:
         if (last - first < 8) {
             for (Var::Int i = first; i <= last; ++i) {
                 if (i % 4 != 0) {
-                    labels[i] = QStringLiteral("%1月%2週").arg(i / 4 % 12 + 1).arg(i % 4 + 1);
+                    labels[i] =
+                        QCoreApplication::translate("vermona", "%1月%2週").arg(i / 4 % 12 + 1).arg(i % 4 + 1);
                 }
             }
         }
@@ -258,10 +291,14 @@ private:
 
     static QString weekTip(const GrowthPoint &p) {
         QString text = chartDate(p.date);
+        // A line per value: its name as the legend has it, and the number.
+        const auto line = [&](const char *name, Var::Int value) {
+            text += QLatin1Char('\n') + shown(name) + QLatin1Char(' ') + QString::number(value);
+        };
         for (const Value &v : kValues) {
-            text += QStringLiteral("\n%1 %2").arg(QString::fromUtf8(v.name)).arg(p.*v.member);
+            line(v.name, p.*v.member);
         }
-        text += QStringLiteral("\n疲労 %1").arg(p.fatigue);
+        line(kFatigue, p.fatigue);
         return text;
     }
 
@@ -272,6 +309,7 @@ private:
     QValueAxis *fatigueAxis_ = nullptr;
     QValueAxis *marks_ = nullptr;
     std::vector<QLineSeries *> lines_;
+    std::vector<const char *> lineNames_; // the lines' wordings, untranslated
     std::vector<QScatterSeries *> tournaments_;
     std::tuple<Var::Int, Var::Int, Var::Int> fitted_{-1, -1, -1}; // first and last week, top value
 };

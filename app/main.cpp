@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/data_folder.h"
 #include "app/game_app.h"
+#include "app/language.h"
 #include "platform/application.h"
 #include "platform/qt_ports.h"
 
@@ -20,6 +21,11 @@ struct Options {
                        "desktop's menu entry does.")};
     QCommandLineOption check{QStringLiteral("check"),
                              QStringLiteral("Start, show the first window, print its screen and exit.")};
+    QCommandLineOption language{
+        QStringLiteral("lang"),
+        QStringLiteral("Play in this language, ja (Japanese) or en (English), whatever "
+                       "was chosen before."),
+        QStringLiteral("ja|en")};
 
     explicit Options(QCommandLineParser &parser) {
         parser.setApplicationDescription(QStringLiteral(
@@ -28,6 +34,7 @@ struct Options {
         parser.addVersionOption();
         parser.addOption(desktop);
         parser.addOption(check);
+        parser.addOption(language);
     }
 };
 
@@ -54,24 +61,33 @@ int main(int argc, char **argv) {
     // options (-platform, -style) were taken by the application already.
     parser.process(app);
     const bool check = parser.isSet(options.check);
+    const QString given = parser.value(options.language);
+    if (parser.isSet(options.language) && !vermona::app::knownLanguage(given.toStdString())) {
+        std::cerr << "vermona: --lang takes ja or en, not " << given.toStdString() << '\n';
+        return 1;
+    }
     if (const QString error = vermona::app::chooseWorkingDirectory(parser.isSet(options.desktop));
         !error.isEmpty()) {
         std::cerr << "vermona: " << error.toStdString() << '\n';
         return 1;
     }
     vermona::app::setUpGameApplication(app);
+    const std::string language = vermona::app::startLanguage(given);
     // One game per folder: a second copy would write the same save.
     // --check plays nothing and writes nothing, so it needs no lock.
     std::unique_ptr<QLockFile> lock;
     if (!check) {
         lock = vermona::app::lockWorkingDirectory();
         if (!lock) {
-            vermona::platform::QtPorts().messageBox("ヴェルモナは既に起動しています", vermona::kOkOnly,
-                                                    "ヴェルモナ");
+            const auto translation = vermona::app::loadLanguage(language);
+            vermona::platform::QtPorts ports;
+            ports.setLanguage([&] { return translation.get(); });
+            ports.messageBox("ヴェルモナは既に起動しています", vermona::kOkOnly, "ヴェルモナ");
             return 1;
         }
     }
     vermona::app::GameApp game;
+    vermona::app::useLanguage(game.game(), language);
     if (check) {
         // For packagers and tests: the installed program really starts.
         if (!game.startAndWaitForFirstPaint()) {

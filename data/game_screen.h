@@ -14,15 +14,15 @@ namespace vermona {
 
 // The design's font names; the front end maps them to installed fonts. The
 // proportional gothic is the program's default face.
-inline constexpr const char *kGothic = "ＭＳ Ｐゴシック";
-inline constexpr const char *kMincho = "ＭＳ Ｐ明朝";
-inline constexpr const char *kReisho = "麗流隷書";
+inline constexpr const char *kGothic = "ＭＳ Ｐゴシック"; // kept in Japanese: a font name, never shown
+inline constexpr const char *kMincho = "ＭＳ Ｐ明朝";     // kept in Japanese: a font name, never shown
+inline constexpr const char *kReisho = "麗流隷書";        // kept in Japanese: a font name, never shown
 
 // A screen of this game: the runtime's screen with the game's variables at
 // hand, as every handler reads and writes them.
 class GameScreen : public Screen {
 protected:
-    GameScreen(Game &game, std::string_view id, std::string caption, int clientWidth, int clientHeight,
+    GameScreen(Game &game, std::string_view id, Text caption, int clientWidth, int clientHeight,
                Rgb background)
         : Screen(game, id, std::move(caption), clientWidth, clientHeight, background), s(stateOf(game)) {}
 

@@ -16,11 +16,12 @@ bool isShownDate(const WeekDate &d) {
 }
 
 // Kinds of rows; the header names the columns in the menu's own words.
-constexpr std::string_view kHeader = "種類,年,月,週,攻撃力,防御力,早さ,HP,知力,MP,疲労,勝ち,負け,相手の人数";
-constexpr std::string_view kWeekRow = "週";
-constexpr std::string_view kTournamentRow = "大会";
+constexpr std::string_view kHeader =
+    "種類,年,月,週,攻撃力,防御力,早さ,HP,知力,MP,疲労,勝ち,負け,相手の人数"; // kept in Japanese: columns
+constexpr std::string_view kWeekRow = "週";         // kept in Japanese: a row kind of the file
+constexpr std::string_view kTournamentRow = "大会"; // kept in Japanese: a row kind of the file
 // Right after the header: the saves the record belongs to (SaveLink).
-constexpr std::string_view kLinkRow = "照合";
+constexpr std::string_view kLinkRow = "照合"; // kept in Japanese: a row kind of the file
 constexpr std::size_t kColumns = 14;
 
 // Years of weekly rows fit many times over; anything larger is not ours.

@@ -270,43 +270,44 @@ LoadResult decodeSave(std::string_view text) {
     return r;
 }
 
-std::string fieldCheckTitle(int line) { return "ロード" + std::to_string(std::min(line, 21)); }
+Text fieldCheckTitle(int line) { return Text("ロード%1").arg(std::min(line, 21)); }
 
-std::string loadFailureMessage(const LoadResult &result, const std::string &file) {
-    std::string reason;
-    std::string n = std::to_string(result.line);
+Text loadFailureMessage(const LoadResult &result, const std::string &file) {
+    // The file's name is the same in every language.
+    const Text name = Text::verbatim(file);
+    Text reason;
     switch (result.fault) {
     case LoadFault::None:
         return {};
     case LoadFault::Missing:
-        reason = file + " がありません。";
+        reason = Text("%1 がありません。").arg(name);
         break;
     case LoadFault::Unreadable:
-        reason = file + " を開けません。";
+        reason = Text("%1 を開けません。").arg(name);
         break;
     case LoadFault::FileTooLong:
-        reason = file + " が大きすぎます。";
+        reason = Text("%1 が大きすぎます。").arg(name);
         break;
     case LoadFault::Empty:
-        reason = file + " が空です。";
+        reason = Text("%1 が空です。").arg(name);
         break;
     case LoadFault::Short:
-        reason = n + "行目がありません（36行必要です）。";
+        reason = Text("%1行目がありません（36行必要です）。").arg(result.line);
         break;
     case LoadFault::NotANumber:
-        reason = n + "行目が数値ではありません。";
+        reason = Text("%1行目が数値ではありません。").arg(result.line);
         break;
     case LoadFault::OutOfRange:
-        reason = n + "行目の数値が大きすぎます。";
+        reason = Text("%1行目の数値が大きすぎます。").arg(result.line);
         break;
     case LoadFault::ExtraData:
         reason = "36行目より後に余分なデータがあります。";
         break;
     case LoadFault::NotWhole:
-        reason = n + "行目が変更されています。";
+        reason = Text("%1行目が変更されています。").arg(result.line);
         break;
     }
-    return "セーブデータを読み込めませんでした。\n" + reason;
+    return Text("セーブデータを読み込めませんでした。") + Text("\n") + reason;
 }
 
 LoadResult loadSaveFile(const std::string &path) {
@@ -332,7 +333,7 @@ LoadResult loadSaveFile(const std::string &path) {
 namespace {
 
 // Why a write failed, in the player's words.
-std::string writeFailureReason(int error) {
+Text writeFailureReason(int error) {
     switch (error) {
     case ENOSPC:
     case EFBIG:
@@ -343,24 +344,29 @@ std::string writeFailureReason(int error) {
     case EPERM:
         return "保存先に書き込めません。";
     default:
-        return "書き込み中にエラーが起きました（エラー番号 " + std::to_string(error) + "）。";
+        return Text("書き込み中にエラーが起きました（エラー番号 %1）。").arg(error);
     }
 }
 
-constexpr const char *kNothingChanged = "\n前のセーブデータは変更されていません。";
+// The first and last lines of every failed save's box.
+Text failedSave(const Text &why) {
+    return Text("セーブできませんでした。") + Text("\n") + why + Text("\n") +
+           Text("前のセーブデータは変更されていません。");
+}
 
 } // namespace
 
-std::string saveFailureMessage(int error) {
-    const std::string reason = error == 0 ? "保存できる範囲（" + std::to_string(kSaveMin) + "～" +
-                                                std::to_string(kSaveMax) + "）を超えた値があります。"
-                                          : writeFailureReason(error);
-    return "セーブできませんでした。\n" + reason + kNothingChanged;
+Text saveFailureMessage(int error) {
+    return failedSave(error == 0
+                          ? Text("保存できる範囲（%1～%2）を超えた値があります。").arg(kSaveMin).arg(kSaveMax)
+                          : writeFailureReason(error));
 }
 
-std::string recordFailureMessage(int error, const std::string &recordFile) {
-    return "セーブできませんでした。\n成長の記録（" + recordFile + "）を書き込めませんでした。" +
-           writeFailureReason(error) + kNothingChanged;
+Text recordFailureMessage(int error, const std::string &recordFile) {
+    // One sentence with its reason, so that a language can join the two as it does.
+    return failedSave(Text("成長の記録（%1）を書き込めませんでした。%2")
+                          .arg(Text::verbatim(recordFile))
+                          .arg(writeFailureReason(error)));
 }
 
 std::string saveDigest(const SaveValues &values) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "runtime/text.h"
 #include "runtime/var.h"
 
 #include <array>
@@ -82,11 +83,11 @@ LineResult decodeLine(int line, std::string_view content);
 
 // Title of the box that refuses an edited file: "ロード1" .. "ロード21", and
 // "ロード21" for every later line.
-std::string fieldCheckTitle(int line);
+Text fieldCheckTitle(int line);
 
 // Prompt for a load that failed for any reason other than NotWhole; the
 // file is named when it is the cause.
-std::string loadFailureMessage(const LoadResult &result, const std::string &file = kSaveFileName);
+Text loadFailureMessage(const LoadResult &result, const std::string &file = kSaveFileName);
 
 // ---- files ----------------------------------------------------------------
 
@@ -96,8 +97,8 @@ LoadResult loadSaveFile(const std::string &path);
 // Prompt for a save that failed; error is writeFileAtomically's result, or 0 when
 // a value was out of range. A save whose growth record could not be written
 // is not written either, so that the two always belong together.
-std::string saveFailureMessage(int error);
-std::string recordFailureMessage(int error, const std::string &recordFile);
+Text saveFailureMessage(int error);
+Text recordFailureMessage(int error, const std::string &recordFile);
 
 // Tells one set of saved values from another: 16 hex digits over the text
 // the values are saved as. A record names the save it belongs to by it.

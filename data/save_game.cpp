@@ -13,7 +13,7 @@
 
 namespace vermona {
 
-std::string saveGame(Game &game) {
+Text saveGame(Game &game) {
     const GameState &s = stateOf(game);
     SaveRecord &book = game.store<SaveRecord>();
     const SaveValues values = saveValuesOf(s);

@@ -3,6 +3,7 @@
 
 #include "data/growth_record.h"
 #include "data/save_file.h"
+#include "runtime/text.h"
 
 #include <string>
 
@@ -25,7 +26,7 @@ inline constexpr SaveSlot kResumeSlot{"resume.sav", "resume_record.csv"};
 // of an interruption the record on disk belongs to the save on disk. When
 // the record cannot be written the save is not written either. Returns the
 // prompt of the box that tells how it went.
-std::string saveGame(Game &game);
+Text saveGame(Game &game);
 
 // Reads a slot into the game: its variables, and the record that belongs to
 // it (an empty one when none does). A fault changes nothing of the game.

@@ -7,6 +7,7 @@
 #include <QTranslator>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 
 namespace vermona::platform {
 
@@ -25,7 +26,7 @@ void warn(const std::string &message) {
 
 bool hasDisplay() { return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM"); }
 
-bool setUpApplication(QApplication &app, const Appearance &look) {
+void setUpApplication(QApplication & /*app*/, const Appearance &look) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(QApplication::style()->standardPalette());
     // The program ends through the game (Game::end or confirmed closing),
@@ -34,18 +35,26 @@ bool setUpApplication(QApplication &app, const Appearance &look) {
     installFontSubstitutions(look.faces, look.defaultFace);
     // Menus and message boxes in the same face as the screens.
     QApplication::setFont(toQFont(Font{look.defaultFace, look.defaultPoints, false}));
-    if (look.qtTranslation.isEmpty()) {
+}
+
+bool useQtTranslation(const QString &name) {
+    static std::unique_ptr<QTranslator> installed;
+    if (installed) {
+        QCoreApplication::removeTranslator(installed.get());
+        installed.reset();
+    }
+    if (name.isEmpty()) {
         return true;
     }
-    auto *translator = new QTranslator(&app);
+    auto translator = std::make_unique<QTranslator>();
     const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (!translator->load(look.qtTranslation, dir)) {
-        delete translator;
-        warn("Qt's translation " + look.qtTranslation.toStdString() + ".qm is missing in " +
-             dir.toStdString() + "; message boxes will read in English (install qt6-translations-l10n)");
+    if (!translator->load(name, dir)) {
+        warn("Qt's translation " + name.toStdString() + ".qm is missing in " + dir.toStdString() +
+             "; message boxes will read in English (install qt6-translations-l10n)");
         return false;
     }
-    QApplication::installTranslator(translator);
+    QCoreApplication::installTranslator(translator.get());
+    installed = std::move(translator);
     return true;
 }
 

@@ -23,13 +23,17 @@ struct Appearance {
     std::vector<FaceSubstitution> faces;
     std::string defaultFace; // of menus, message boxes and controls that name no face
     double defaultPoints = 9;
-    QString qtTranslation; // Qt's own texts (message-box buttons), such as "qtbase_ja"; empty for none
 };
 
-// Fusion with its own palette (the same look on every desktop), Qt's own
-// translation for the message-box buttons, and the font substitutions. Call
-// once the QApplication exists and before any window is built. Returns false
-// when the translation is missing; the buttons then read in English.
-bool setUpApplication(QApplication &app, const Appearance &look);
+// Fusion with its own palette (the same look on every desktop) and the font
+// substitutions. Call once the QApplication exists and before any window is
+// built.
+void setUpApplication(QApplication &app, const Appearance &look);
+
+// Qt's own texts (the message boxes' buttons) in a language: a catalogue of
+// Qt's such as "qtbase_ja", in place of the one used before; empty for Qt's
+// English. Returns false when the catalogue is missing; the buttons then
+// read in English.
+bool useQtTranslation(const QString &name);
 
 } // namespace vermona::platform

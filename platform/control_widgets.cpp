@@ -5,6 +5,8 @@
 #include "platform/fonts.h"
 #include "platform/movie_loader.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QColor>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -28,6 +30,11 @@ QString qs(const std::string &text) { return QString::fromStdString(text); }
 namespace {
 
 double pxExact(double twips) { return twips / 15.0; }
+
+std::function<void(const QAccessibleEvent &)> &accessibilityObserver() {
+    static std::function<void(const QAccessibleEvent &)> observer;
+    return observer;
+}
 
 QColor toQColor(Rgb rgb) { return QColor((rgb >> 16U) & 0xFFU, (rgb >> 8U) & 0xFFU, rgb & 0xFFU); }
 
@@ -138,10 +145,11 @@ class LabelWidget : public QWidget {
 public:
     LabelWidget(QWidget *parent, const Control &c, const QString &caption, std::function<void()> onClick)
         : QWidget(parent), text_(caption), foreground_(toQColor(c.design().foreground)),
-          autoSize_(c.design().autoSize), border_(c.design().border), onClick_(std::move(onClick)) {
+          autoSize_(c.design().autoSize), border_(c.design().border),
+          clickable_(static_cast<bool>(c.handler())), onClick_(std::move(onClick)) {
         // A label the player can click can be reached and pressed from the
         // keyboard too.
-        if (c.handler()) {
+        if (clickable_) {
             setFocusPolicy(Qt::StrongFocus);
         }
         if (c.design().background && !c.design().transparent) {
@@ -171,12 +179,38 @@ public:
     }
 
     void setText(const QString &text) {
+        if (text == text_) {
+            return;
+        }
         text_ = text;
-        setAccessibleName(text_);
         fit();
         update();
+        // Qt tells a listening screen reader of the new name (NameChanged).
+        // That is also how a label whose design announces its captions (the
+        // battle's messages) is read out: of the events for a changed text it
+        // is the one Qt 6.4's bridge passes on and readers speak, for the
+        // control with the focus, as that label has it. Alert is dropped there,
+        // and an announcement event only comes with Qt 6.8.
+        setAccessibleName(text_);
+        if (const auto &observer = accessibilityObserver()) {
+            observer(QAccessibleEvent(this, QAccessible::NameChanged));
+        }
     }
     [[nodiscard]] const QString &text() const { return text_; }
+    [[nodiscard]] bool clickable() const { return clickable_; }
+
+    // A screen reader's press: the mouse's click, once the reader has had its
+    // answer, as the click may wait on the player (a message box).
+    void pressLater() {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isEnabled() && isVisible()) {
+                    onClick_(); // may close this label's screen; nothing of ours runs after it
+                }
+            },
+            Qt::QueuedConnection);
+    }
 
 protected:
     void paintEvent(QPaintEvent * /*event*/) override {
@@ -250,13 +284,15 @@ private:
         // expensive part of the title window: narrowed to s %, the text fits
         // the box as the design font fits it widened by 100 / s.
         const QFontMetrics metrics(designFont_);
-        percent_ = widestFitting([&](int percent) {
-                       const int room = width() * 100 / percent;
-                       const QRect need =
-                           metrics.boundingRect(QRect(0, 0, room, QWIDGETSIZE_MAX), flags_, text_);
-                       return need.height() <= height() && need.width() <= room;
-                   }).value_or(100);
+        const std::optional<int> fitting = widestFitting([&](int percent) {
+            const int room = width() * 100 / percent;
+            const QRect need = metrics.boundingRect(QRect(0, 0, room, QWIDGETSIZE_MAX), flags_, text_);
+            return need.height() <= height() && need.width() <= room;
+        });
+        percent_ = fitting.value_or(100);
         setProperty("stretch", percent_);
+        // Even the narrowest glyphs leave part of the text outside its box.
+        setProperty("clipped", !fitting.has_value());
     }
 
     QString text_;
@@ -267,9 +303,47 @@ private:
     int flags_ = 0;
     bool autoSize_;
     bool border_;
+    bool clickable_;
     bool pressed_ = false;
     std::function<void()> onClick_;
 };
+
+// A label as a screen reader finds it: a button when it can be clicked,
+// static text otherwise. QAccessibleWidget names it by its text (its
+// accessible name), describes it by its tip and follows its state.
+class LabelAccessible : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(LabelWidget *label)
+        : QAccessibleWidget(label, label->clickable() ? QAccessible::Button : QAccessible::StaticText) {}
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (label()->clickable()) {
+            names.prepend(pressAction());
+        }
+        return names;
+    }
+
+    void doAction(const QString &action) override {
+        if (action == pressAction() && label()->clickable()) {
+            label()->pressLater();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+private:
+    [[nodiscard]] LabelWidget *label() const { return static_cast<LabelWidget *>(widget()); }
+};
+
+// Without a meta-object of its own, a label is asked for as a QWidget.
+QAccessibleInterface *labelAccessible(const QString &className, QObject *object) {
+    if (className != QLatin1String("QWidget")) {
+        return nullptr;
+    }
+    auto *label = dynamic_cast<LabelWidget *>(object);
+    return label == nullptr ? nullptr : new LabelAccessible(label);
+}
 
 // The lines of the screen on one layer: those on the form above the labels,
 // or those drawn over everything.
@@ -344,6 +418,7 @@ void fitButton(QPushButton *button, const QFont &design) {
         widestFitting([&](int percent) { return advance * percent / 100 <= room; });
     if (estimate == 100) {
         button->setFont(design);
+        button->setProperty("clipped", false);
         return;
     }
     int stretch = estimate.value_or(kNarrowest);
@@ -354,6 +429,7 @@ void fitButton(QPushButton *button, const QFont &design) {
         f.setStretch(--stretch);
     }
     button->setFont(f);
+    button->setProperty("clipped", QFontMetrics(f).horizontalAdvance(button->text()) > room);
 }
 
 QString buttonStyle(const Control &c) {
@@ -374,6 +450,9 @@ QWidget *makeClientArea(QWidget *parent, const Screen &screen, std::function<voi
 }
 
 QWidget *makeLabel(QWidget *parent, const Control &c, const QString &caption, std::function<void()> onClick) {
+    // Once the application's own factory is in: the last one installed is
+    // asked first.
+    [[maybe_unused]] static const bool installed = (QAccessible::installFactory(labelAccessible), true);
     return new LabelWidget(parent, c, caption, std::move(onClick));
 }
 
@@ -439,6 +518,10 @@ void setControlText(QWidget *widget, const Control &c, const QString &caption) {
         button->setText(caption);
         fitButton(button, toQFont(c.design().font));
     }
+}
+
+void setAccessibilityObserver(std::function<void(const QAccessibleEvent &)> observer) {
+    accessibilityObserver() = std::move(observer);
 }
 
 } // namespace vermona::platform

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+class QAccessibleEvent;
 class QWidget;
 
 namespace vermona::platform {
@@ -24,7 +25,9 @@ QString qs(const std::string &text);
 // painted is called after each paint.
 QWidget *makeClientArea(QWidget *parent, const Screen &screen, std::function<void()> painted);
 // A label: text in its box, wrapped unless sized to its text, narrowed to
-// fit; clickable, and pressed from the keyboard when it has a handler.
+// fit; clickable, and pressed from the keyboard when it has a handler. To a
+// screen reader it is a button then (pressed as a click presses it), static
+// text otherwise, named by its text and described by its tip.
 QWidget *makeLabel(QWidget *parent, const Control &c, const QString &caption, std::function<void()> onClick);
 // A push button in the design's colours, with its picture centred.
 QWidget *makeButton(QWidget *parent, const Control &c, const QString &caption, std::function<void()> onClick);
@@ -39,5 +42,10 @@ QWidget *makeLineLayer(QWidget *parent, const Screen &screen, bool onTop);
 void forgetLines(QWidget *layer);
 // A label's or button's caption changed (or the language it is shown in).
 void setControlText(QWidget *widget, const Control &c, const QString &caption);
+
+// Qt tells screen readers nothing while none listens, which is always so on
+// the offscreen platform. The observer set here hears what a label tells
+// them all the same: NameChanged, each time its text changes. Empty: none.
+void setAccessibilityObserver(std::function<void(const QAccessibleEvent &)> observer);
 
 } // namespace vermona::platform

@@ -36,6 +36,13 @@ ScreenWindow::ScreenWindow(Frontend &frontend, Screen &screen)
     build();
 }
 
+// A button with only a picture is named, for a screen reader, by its tip.
+void ScreenWindow::nameByTip(QWidget *widget, const Control &c) const {
+    if (c.kind() == ControlKind::Button && c.caption().empty()) {
+        widget->setAccessibleName(shown(c.tipText()));
+    }
+}
+
 QString ScreenWindow::shown(const Text &text) const { return qs(text.in(frontend_.game().translation())); }
 
 void ScreenWindow::retranslate() {
@@ -187,6 +194,7 @@ QWidget *ScreenWindow::makeControl(Control &c) {
         return nullptr;
     }
     w->setToolTip(shown(c.tipText()));
+    nameByTip(w, c);
     w->setHidden(!c.visible());
     w->setEnabled(c.enabled());
     return w;
@@ -231,6 +239,7 @@ void ScreenWindow::updateControl(Control &control) {
     }
     setControlText(w, control, shown(control.captionText()));
     w->setToolTip(shown(control.tipText()));
+    nameByTip(w, control);
     w->setHidden(!control.visible());
     w->setEnabled(control.enabled());
 }

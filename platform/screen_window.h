@@ -49,6 +49,7 @@ private:
     void build();
     // A text of the game's as the player reads it.
     [[nodiscard]] QString shown(const Text &text) const;
+    void nameByTip(QWidget *widget, const Control &c) const;
     void setReadingTabOrder();
     void addMenuEntry(QWidget *parent, const MenuEntry &entry);
     QWidget *makeControl(Control &control);

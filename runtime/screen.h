@@ -109,6 +109,11 @@ public:
     Control &onTop();
     Control &autoPlay();
     Control &announce();
+    // What hovering tells, from the start.
+    Control &tip(const Text &text) {
+        setTip(text);
+        return *this;
+    }
     // Buttons: a picture centred on the button and clipped to it.
     Control &picture(std::string file);
     Control &hidden();

@@ -21,12 +21,12 @@ public:
     Control &Command4 = button("Command4", "早さ", 2760, 1200, 615, 375).onClick([this] { Command4_Click(); });
     Control &Command6 = button("Command6", "知力", 3480, 1200, 615, 375).onClick([this] { Command6_Click(); });
     Control &Command5 = button("Command5", "魔力", 4200, 1200, 615, 375).onClick([this] { Command5_Click(); });
-    Control &Label3 = label("Label3", "力：1", 240, 2280, 1575, 375).points(15.75);
-    Control &Label4 = label("Label4", "防御：1", 2280, 2280, 1575, 375).points(15.75);
-    Control &Label5 = label("Label5", "体力：1", 4200, 2280, 1575, 375).points(15.75);
-    Control &Label6 = label("Label6", "早さ：1", 360, 3240, 1575, 375).points(15.75);
-    Control &Label7 = label("Label7", "知力：1", 2280, 3240, 1575, 375).points(15.75);
-    Control &Label8 = label("Label8", "魔力：1", 4200, 3240, 1575, 375).points(15.75);
+    Control &Label3 = label("Label3", Text("力：%1").arg(1), 240, 2280, 1575, 375).points(15.75);
+    Control &Label4 = label("Label4", Text("防御：%1").arg(1), 2280, 2280, 1575, 375).points(15.75);
+    Control &Label5 = label("Label5", Text("体力：%1").arg(1), 4200, 2280, 1575, 375).points(15.75);
+    Control &Label6 = label("Label6", Text("早さ：%1").arg(1), 360, 3240, 1575, 375).points(15.75);
+    Control &Label7 = label("Label7", Text("知力：%1").arg(1), 2280, 3240, 1575, 375).points(15.75);
+    Control &Label8 = label("Label8", Text("魔力：%1").arg(1), 4200, 3240, 1575, 375).points(15.75);
     // clang-format on
 
     void Form_Load() override {
@@ -39,20 +39,20 @@ public:
         s.money = 1000;
     }
 
-    void Command1_Click() { raise(s.strength, Label3, "力："); }
-    void Command2_Click() { raise(s.defense, Label4, "防御："); }
-    void Command3_Click() { raise(s.stamina, Label5, "体力："); }
-    void Command4_Click() { raise(s.speed, Label6, "早さ："); }
-    void Command5_Click() { raise(s.magicPower, Label8, "魔力："); }
-    void Command6_Click() { raise(s.intellect, Label7, "知力："); }
+    void Command1_Click() { raise(s.strength, Label3, "力：%1"); }
+    void Command2_Click() { raise(s.defense, Label4, "防御：%1"); }
+    void Command3_Click() { raise(s.stamina, Label5, "体力：%1"); }
+    void Command4_Click() { raise(s.speed, Label6, "早さ：%1"); }
+    void Command5_Click() { raise(s.magicPower, Label8, "魔力：%1"); }
+    void Command6_Click() { raise(s.intellect, Label7, "知力：%1"); }
 
 private:
-    // Every ability button works alike: one point, the label, and the element
-    // screen after the tenth point.
-    void raise(Var &ability, Control &shown, const char *prefix) {
+    // Every ability button works alike: one point, the label (its wording
+    // with the new value), and the element screen after the tenth point.
+    void raise(Var &ability, Control &shown, const char *wording) {
         s.setupPoints += 1;
         ability += 1;
-        shown.setCaption(prefix + ability.text());
+        shown.setCaption(Text(wording).arg(ability.get()));
         if (s.setupPoints == 10) {
             changeTo(ids::kElement);
         }

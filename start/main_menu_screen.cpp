@@ -8,7 +8,7 @@
 
 namespace vermona {
 
-std::string elementName(Var::Int element) {
+Text elementName(Var::Int element) {
     switch (element) {
     case 1:
         return "炎";

@@ -2,12 +2,11 @@
 #pragma once
 
 #include "data/game_state.h"
-
-#include <string>
+#include "runtime/text.h"
 
 namespace vermona {
 
 // Name of an element as the menu shows it; empty for anything else.
-std::string elementName(Var::Int element);
+Text elementName(Var::Int element);
 
 } // namespace vermona

@@ -14,6 +14,10 @@ public:
     explicit TitleScreen(Game &g)
         : GameScreen(g, ids::kTitle, "ヴェルモナシュミレーション", 5895, 4410, 0xFFFF00) {
         menuEntry("help", "ロード", [this] { help_Click(); });
+        // Each language by its own name, whichever is shown.
+        menuEntry("language", Text::verbatim("言語 / Language"))
+            .child("japanese", Text::verbatim("日本語"), [this] { game_.chooseLanguage("ja"); })
+            .child("english", Text::verbatim("English"), [this] { game_.chooseLanguage("en"); });
     }
 
     // clang-format off

@@ -4,29 +4,25 @@
 #include "tournament/tournament_screens.h"
 
 #include <array>
-#include <string>
 
 namespace vermona {
 
 namespace {
 
-// What a spell announces, by its kind; X joins between the two parts.
-struct CastMessage {
-    const char *before;
-    const char *after; // null: the message has no number
+// What a spell announces, by its kind: %1 is the amount it acts with, where
+// the message tells it.
+constexpr std::array<const char *, 10> kCastMessages{
+    "主人公は魔法を唱えた！敵に%1のダメージ",
+    "主人公は魔法を唱えた！%1回復",
+    "主人公は魔法を唱えた！毒が消え去った",
+    "主人公は魔法を唱えた！主人公にかかっているすべての魔法が消えた",
+    "主人公は魔法を唱えた！攻撃力が%1あがった",
+    "主人公は魔法を唱えた！敵の攻撃力が%1さがった",
+    "主人公は魔法を唱えた！防御力が%1あがった",
+    "主人公は魔法を唱えた！敵の防御力が%1さがった",
+    "主人公は魔法を唱えた！素早さが%1あがった",
+    "主人公は魔法を唱えた！敵の素早さが%1さがった",
 };
-constexpr std::array<CastMessage, 10> kCastMessages{{
-    {"主人公は魔法を唱えた！敵に", "のダメージ"},
-    {"主人公は魔法を唱えた！", "回復"},
-    {"主人公は魔法を唱えた！毒が消え去った", nullptr},
-    {"主人公は魔法を唱えた！主人公にかかっているすべての魔法が消えた", nullptr},
-    {"主人公は魔法を唱えた！攻撃力が", "あがった"},
-    {"主人公は魔法を唱えた！敵の攻撃力が", "さがった"},
-    {"主人公は魔法を唱えた！防御力が", "あがった"},
-    {"主人公は魔法を唱えた！敵の防御力が", "さがった"},
-    {"主人公は魔法を唱えた！素早さが", "あがった"},
-    {"主人公は魔法を唱えた！敵の素早さが", "さがった"},
-}};
 
 // The message window over the battle: the hero's action, then the
 // opponent's answer, each moved on by a click on the message.
@@ -38,18 +34,15 @@ public:
     }
 
     // clang-format off
-    Control &Label1 = label("Label1", "", 120, 120, 4935, 1095).foreground(0xFFFFFF).onClick([this] { Label1_Click(); });
+    Control &Label1 = label("Label1", "", 120, 120, 4935, 1095).foreground(0xFFFFFF).announce().onClick([this] { Label1_Click(); });
     // clang-format on
 
     // After a cast the window opens on the spell's message.
     void Form_Load() override {
         if (s.castKind >= 1 && s.castKind <= 10) {
-            const CastMessage &m = kCastMessages[static_cast<std::size_t>(s.castKind - 1)];
-            std::string text = m.before;
-            if (m.after != nullptr) {
-                text += Var(Var::addSaturated(s.heroSpellPower, s.spellAmount)).text() + m.after;
-            }
-            Label1.setCaption(text);
+            // A message without %1 leaves the amount out.
+            Label1.setCaption(Text(kCastMessages[static_cast<std::size_t>(s.castKind - 1)])
+                                  .arg(Var::addSaturated(s.heroSpellPower, s.spellAmount)));
         }
         s.castKind = 0;
     }
@@ -69,10 +62,11 @@ public:
         }
         Var e = s.enemyAttack.get(s.matchRound);
         e -= s.heroDefense;
+        // Every blow does at least one point; that one is written full-width.
         if (e > 0) {
-            Label1.setCaption("敵の攻撃！" + e.text() + "のダメージ");
+            Label1.setCaption(Text("敵の攻撃！%1のダメージ").arg(e));
         } else {
-            Label1.setCaption("敵の攻撃！１のダメージ");
+            Label1.setCaption(Text("敵の攻撃！%1のダメージ").fullWidthArg(1));
             e = 1;
         }
         Control &line = *battle->find("Line3");

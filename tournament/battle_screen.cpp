@@ -54,7 +54,14 @@ public:
         Label5.setCaption(Var(Var::addSaturated(s.defense, s.shieldDefense)).text());
         Label7.setCaption(s.speed.text());
         Label9.setCaption(s.magicPower.text());
-        Label10.setCaption(s.heroHP.text() + "/" + Var(Var::mulSaturated(10, s.stamina)).text());
+        // HP not yet set (no match begun from the table) shows as nothing.
+        Text hpOfMax("%1/%2");
+        if (s.heroHP.empty()) {
+            hpOfMax.arg(Text());
+        } else {
+            hpOfMax.arg(s.heroHP);
+        }
+        Label10.setCaption(hpOfMax.arg(Var::mulSaturated(10, s.stamina)));
         // A match lost on the opponent's turn left this at 1.
         s.enemyTurnTaken = 0;
         rememberMatchValues(s);
@@ -66,14 +73,10 @@ public:
         const Var::Int r = s.matchRound;
         Var diff = s.heroAttack;
         diff -= s.enemyDefense.get(r);
-        Var::Int d = diff;
-        if (d > 0) {
-            game_.control(ids::kBattleMessage, "Label1")
-                .setCaption("主人公の攻撃！敵に" + std::to_string(d) + "のダメージ▼");
-        } else {
-            game_.control(ids::kBattleMessage, "Label1").setCaption("主人公の攻撃！敵に1のダメージ▼");
-            d = 1;
-        }
+        // Every blow does at least one point.
+        const Var::Int d = diff > 0 ? diff.get() : 1;
+        game_.control(ids::kBattleMessage, "Label1")
+            .setCaption(Text("主人公の攻撃！敵に%1のダメージ▼").arg(d));
         if (hitGauge(Line5, kEnemyGauge, d, s.enemyStamina.get(r))) {
             // Won: the opponent takes no turn.
             endMatch(game_, Winner::Hero);

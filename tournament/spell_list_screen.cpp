@@ -79,15 +79,8 @@ constexpr int kDescriptionWidth = 3375;
 constexpr Rgb kBackground = 0x000080;
 constexpr Rgb kText = 0xFFFFFF;
 
-// The costs are written in full-width digits.
-std::string fullWidth(int n) {
-    static constexpr std::array kDigits{"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
-    std::string out;
-    for (char c : std::to_string(n)) {
-        out += kDigits[static_cast<std::size_t>(c - '0')];
-    }
-    return out;
-}
+// The costs are written in full-width digits where the language does.
+Text fullWidth(int n) { return Text("%1").fullWidthArg(n); }
 
 // The learned spells in their fixed rows; from a battle, a click on one
 // casts it.
@@ -155,8 +148,7 @@ public:
 private:
     // A row of the list's three columns: a spell's name, its cost and what
     // it does.
-    ControlRow columns(const std::string &name, int top, std::string spell, std::string cost,
-                       std::string description) {
+    ControlRow columns(const std::string &name, int top, Text spell, Text cost, Text description) {
         return labelRow(name, top,
                         {{std::move(spell), kNameLeft, kNameWidth, kRowHeight},
                          {std::move(cost), kCostLeft, kCostWidth, kRowHeight},

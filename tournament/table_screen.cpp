@@ -5,6 +5,7 @@
 #include "tournament/tournament_screens.h"
 
 #include <array>
+#include <string>
 #include <vector>
 
 namespace vermona {
@@ -23,11 +24,11 @@ constexpr int kCellWidth = 615;
 constexpr int kCellHeight = 375;
 constexpr int kHeaderWidth = 1095;
 
-// Column headers "１" to "８".
-const char *columnNumber(int c) {
-    static constexpr std::array kDigits{"１", "２", "３", "４", "５", "６", "７", "８"};
-    return kDigits[static_cast<std::size_t>(c - 1)];
-}
+// Column headers 1 to 8, full-width where the language writes them so.
+Text columnNumber(int c) { return Text("%1").fullWidthArg(c); }
+
+// What names an entrant the file does not name: its place.
+Text placeholderName(Var::Int i) { return Text("参加者%1").arg(i); }
 
 class TableScreen : public GameScreen {
 public:
@@ -37,7 +38,7 @@ public:
     Control &Label1 = label("Label1", "総当たりで行います。以下の表の通りです。", 360, 600, 5895, 375).points(12);
     // The corner, the hero's column and row headers, and his diagonal cell.
     Control &Label2_0 = cell(label("Label2", 0, "", kHeaderLeft, kHeaderTop, kHeaderWidth, kCellHeight), kHeader);
-    Control &Label3 = cell(label("Label3", "１", columnLeft(1), kHeaderTop, kCellWidth, kCellHeight), kHeader);
+    Control &Label3 = cell(label("Label3", columnNumber(1), columnLeft(1), kHeaderTop, kCellWidth, kCellHeight), kHeader);
     Control &Label4 = cell(label("Label4", "主人公", kHeaderLeft, rowTop(1), kHeaderWidth, kCellHeight), kHeader)
         .align(Align::Left);
     Control &Label2_1 = cell(label("Label2", 1, "", columnLeft(1), rowTop(1), kCellWidth, kCellHeight), kCell);
@@ -56,7 +57,7 @@ public:
         }
         readNames();
         for (int j = 1; j <= n; ++j) {
-            entrantLabels[j][0]->setCaption(s.entrantNames.get(s.entrantTypes.get(j)).value_or(""));
+            entrantLabels[j][0]->setCaption(shownName(s.entrantTypes.get(j)));
         }
         for (int j = 2; j <= kMaxEntrants; ++j) {
             if (j > n) {
@@ -108,7 +109,7 @@ private:
             const int top = rowTop(j + 1);
             const int left = columnLeft(j + 1);
             std::vector<Control *> &own = all[j];
-            auto addCell = [&](int index, const char *caption, int x, int y, Rgb colour) {
+            auto addCell = [&](int index, const Text &caption, int x, int y, Rgb colour) {
                 own.push_back(&cell(label(name, index, caption, x, y, kCellWidth, kCellHeight), colour));
             };
             own.push_back(&cell(label(name, 0, "", kHeaderLeft, top, kHeaderWidth, kCellHeight), kHeader)
@@ -145,15 +146,27 @@ private:
             if (names && k < names->size() && !(*names)[k].empty()) {
                 s.entrantNames.set(i, (*names)[k]);
             } else {
-                s.entrantNames.set(i, "参加者" + std::to_string(i));
+                s.entrantNames.set(i, placeholderName(i).japanese());
                 missing = true;
             }
         }
+        const Text file = Text::verbatim(kNameFileName);
         if (!names) {
-            game_.msgBox("name.txtが読めないため、参加者の名前は仮の名前になります", kOkOnly, "大会");
+            game_.msgBox(Text("%1が読めないため、参加者の名前は仮の名前になります").arg(file), kOkOnly,
+                         "大会");
         } else if (missing) {
-            game_.msgBox("name.txtの名前が8人分ないため、足りない名前は仮の名前になります", kOkOnly, "大会");
+            game_.msgBox(
+                Text("%1の名前が%2人分ないため、足りない名前は仮の名前になります").arg(file).arg(kNameCount),
+                kOkOnly, "大会");
         }
+    }
+
+    // Entrant type i's name as the table shows it: a name from the file as
+    // it is, a placeholder in the player's language.
+    [[nodiscard]] Text shownName(Var::Int i) const {
+        const std::string name = s.entrantNames.get(i).value_or("");
+        const Text placeholder = placeholderName(i);
+        return name == placeholder.japanese() ? placeholder : Text::verbatim(name);
     }
 };
 

@@ -11,11 +11,17 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QClipboard>
+#include <QHeaderView>
 #include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScatterSeries>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
 #include <QToolTip>
+#include <QTranslator>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -109,6 +115,115 @@ TEST(GrowthChart, OneSeriesPerValueThatFollowsEachWeekWhileOpen) {
     EXPECT_EQ(lines(window)["攻撃力"].size(), 4);
     // The game's own windows are as they were.
     EXPECT_EQ(w.game.screens().size(), 1U);
+}
+
+// The table's cells, row by row, as the view shows them.
+std::vector<QStringList> cells(QWidget *window) {
+    const QAbstractItemModel *model = window->findChild<QTableView *>()->model();
+    std::vector<QStringList> out;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList line;
+        for (int column = 0; column < model->columnCount(); ++column) {
+            line << model->index(row, column).data().toString();
+        }
+        out.push_back(line);
+    }
+    return out;
+}
+
+void trainStrength(Windows &w) {
+    w.click("Form3", "Command1");
+    w.click("Form4", "Command3");
+}
+
+TEST(GrowthChart, TableHasTheChartsValuesInDateOrderAndCopiesTheSelection) {
+    Windows w;
+    newGame(w);
+    trainStrength(w);
+    noteTournament(w.game, {{1, 1, 2}, 2, 1, 3});
+    trainStrength(w);
+    QWidget *window = openChart(w);
+    ASSERT_NE(window, nullptr);
+    auto *tabs = window->findChild<QTabWidget *>();
+    ASSERT_NE(tabs, nullptr) << "the chart module did not load";
+    EXPECT_EQ(tabs->tabText(0), "グラフ");
+    EXPECT_EQ(tabs->tabText(1), "表");
+    auto *table = window->findChild<QTableView *>();
+    ASSERT_EQ(tabs->widget(1), table);
+
+    // Each week, and the tournament right after the week it was held in.
+    const auto rows = cells(window);
+    ASSERT_EQ(rows.size(), 4U);
+    const QStringList dates{rows[0][0], rows[1][0], rows[2][0], rows[3][0]};
+    EXPECT_EQ(dates, (QStringList{"1年目 1月1週目", "1年目 1月2週目", "1年目 1月2週目", "1年目 1月3週目"}));
+    EXPECT_EQ(rows[2].mid(1), (QStringList{"", "", "", "", "", "", "", "2勝1敗（相手3人）"}));
+    // The weeks' values are the chart's, column by column under its names.
+    const auto series = lines(window);
+    const QAbstractItemModel *model = table->model();
+    EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "日付");
+    EXPECT_EQ(model->headerData(8, Qt::Horizontal).toString(), "大会");
+    for (int column = 1; column <= 7; ++column) {
+        const std::string name = model->headerData(column, Qt::Horizontal).toString().toStdString();
+        ASSERT_EQ(series.count(name), 1U) << name;
+        for (int week : {0, 1, 2}) {
+            EXPECT_EQ(rows[week < 2 ? week : 3][column].toLongLong(), series.at(name)[week].y()) << name;
+        }
+    }
+
+    // Ctrl+C: the selected rows, a tab between cells, a line per row.
+    tabs->setCurrentIndex(1);
+    table->selectRow(1);
+    table->selectionModel()->select(model->index(2, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1年目 1月2週目\t13\t1\t1\t10\t1\t1\t10\t\n"
+                                                    "1年目 1月2週目\t\t\t\t\t\t\t\t2勝1敗（相手3人）\n");
+    // A new week adds its row and leaves the player's selection as it was.
+    trainStrength(w);
+    EXPECT_EQ(model->rowCount(), 5);
+    const QModelIndexList selected = table->selectionModel()->selectedRows();
+    EXPECT_EQ(selected.size(), 2);
+    EXPECT_TRUE(table->selectionModel()->isRowSelected(1) && table->selectionModel()->isRowSelected(2));
+}
+
+// English for a few wordings, as the game's translator would have them.
+class FewWordsInEnglish : public QTranslator {
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override {
+        static const std::map<std::string, QString> english{
+            {"成長グラフ", "Growth chart"},
+            {"表", "Table"},
+            {"攻撃力", "Attack"},
+            {"%1年目", "Year %1"},
+            {"%1月%2週目", "week %2 of month %1"},
+        };
+        auto it = english.find(source);
+        return std::string(context) == "vermona" && it != english.end() ? it->second : QString();
+    }
+    [[nodiscard]] bool isEmpty() const override { return false; }
+};
+
+TEST(GrowthChart, ShowsItsTextsAgainWhenTheLanguageChanges) {
+    Windows w;
+    newGame(w);
+    QWidget *window = openChart(w);
+    ASSERT_NE(window, nullptr);
+    auto *tabs = window->findChild<QTabWidget *>();
+    ASSERT_NE(tabs, nullptr) << "the chart module did not load";
+    const QAbstractItemModel *model = window->findChild<QTableView *>()->model();
+    const auto shows = [&](const char *title, const char *tab, const char *attack, const char *date) {
+        Windows::settle();
+        EXPECT_EQ(window->windowTitle(), title);
+        EXPECT_EQ(tabs->tabText(1), tab);
+        EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), attack);
+        EXPECT_EQ(lines(window).count(attack), 1U);
+        EXPECT_EQ(model->index(0, 0).data().toString(), date);
+    };
+    FewWordsInEnglish english;
+    QCoreApplication::installTranslator(&english);
+    shows("Growth chart", "Table", "Attack", "Year 1 week 1 of month 1");
+    QCoreApplication::removeTranslator(&english);
+    shows("成長グラフ", "表", "攻撃力", "1年目 1月1週目");
 }
 
 } // namespace

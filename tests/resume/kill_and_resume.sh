@@ -47,7 +47,12 @@ for round in $(seq "$rounds"); do
     host_pid=$!
     (cat ../play.script; sleep 60) > in &
     feeder=$!
-    sleep "0.$(( RANDOM % 9 + 1 ))$(( RANDOM % 10 ))"
+    # Once play is under way (however busy the machine), a moment later.
+    for _ in $(seq 400); do
+      grep -q '^money =' out.txt 2>/dev/null && break
+      sleep 0.05
+    done
+    sleep "0.$(( RANDOM % 5 ))$(( RANDOM % 10 ))"
     kill -9 "$host_pid" 2>/dev/null || true
     wait "$host_pid" 2>/dev/null || true
     kill "$feeder" 2>/dev/null || true
