@@ -23,9 +23,13 @@ constexpr const char *kSettingsKey = "language";
 QString catalogueFile(std::string_view code) {
     const QString name = QStringLiteral("vermona_%1.qm")
                              .arg(QString::fromUtf8(code.data(), static_cast<qsizetype>(code.size())));
-    if (QString installed = platform::findAsset(QStringLiteral("translations/") + name);
-        !installed.isEmpty()) {
-        return installed;
+    // The installation is found from the program's folder, which Qt knows
+    // only with an application (the headless script host has none).
+    if (QCoreApplication::instance() != nullptr) {
+        if (QString installed = platform::findAsset(QStringLiteral("translations/") + name);
+            !installed.isEmpty()) {
+            return installed;
+        }
     }
     return QStringLiteral(VERMONA_TRANSLATIONS_BUILD "/") + name;
 }

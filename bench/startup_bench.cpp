@@ -18,14 +18,15 @@ namespace {
 std::string gamePath;
 std::string barePath;
 
-void runProbe(benchmark::State &st, std::string &path) {
+void runProbe(benchmark::State &st, std::string &path, const char *language = nullptr) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
     std::vector<long> peaks;
     for (auto _ : st) {
         pid_t pid = 0;
-        char *argv[] = {path.data(), nullptr};
+        std::string lang = language != nullptr ? language : "";
+        char *argv[] = {path.data(), language != nullptr ? lang.data() : nullptr, nullptr};
         if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, environ) != 0) {
             st.SkipWithError("cannot start the probe");
             return;
@@ -45,8 +46,10 @@ void runProbe(benchmark::State &st, std::string &path) {
 }
 
 void BM_StartupGame(benchmark::State &st) { runProbe(st, gamePath); }
+void BM_StartupGameEnglish(benchmark::State &st) { runProbe(st, gamePath, "en"); }
 void BM_StartupHandWritten(benchmark::State &st) { runProbe(st, barePath); }
 BENCHMARK(BM_StartupGame)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_StartupGameEnglish)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_StartupHandWritten)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the game to its first painted window and exits: the real start-up
-// (style, translation, fonts, every screen, the title window).
+// (style, translation, fonts, every screen, the title window), in the
+// language given (ja, the default, or en).
 #include "app/game_app.h"
+#include "app/language.h"
 
 #include <QApplication>
+#include <string>
 
 int main(int argc, char **argv) {
+    const std::string language = argc > 1 ? argv[1] : std::string(vermona::app::kJapanese);
     QApplication app(argc, argv);
     vermona::app::setUpGameApplication(app);
     vermona::app::GameApp game;
+    vermona::app::useLanguage(game.game(), language);
     return game.startAndWaitForFirstPaint() ? 0 : 1;
 }

@@ -283,11 +283,17 @@ private:
         // would cost a second font load, and at start-up that was the most
         // expensive part of the title window: narrowed to s %, the text fits
         // the box as the design font fits it widened by 100 / s.
+        // A box a pixel or two lower than one line of the free font still
+        // holds one line: only a second line does not fit in it.
         const QFontMetrics metrics(designFont_);
+        const int oneLine =
+            metrics.boundingRect(QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), flags_, QStringLiteral("X"))
+                .height();
+        const int lines = std::max(height(), oneLine);
         const std::optional<int> fitting = widestFitting([&](int percent) {
             const int room = width() * 100 / percent;
             const QRect need = metrics.boundingRect(QRect(0, 0, room, QWIDGETSIZE_MAX), flags_, text_);
-            return need.height() <= height() && need.width() <= room;
+            return need.height() <= lines && need.width() <= room;
         });
         percent_ = fitting.value_or(100);
         setProperty("stretch", percent_);

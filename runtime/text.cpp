@@ -13,6 +13,7 @@ std::string digits(Var::Int n, bool fullWidth) {
     if (!fullWidth) {
         return plain;
     }
+    // kept in Japanese: digits, not words
     static constexpr std::array kFullWidth{"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
     std::string out;
     for (char c : plain) {

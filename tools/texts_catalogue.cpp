@@ -5,6 +5,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -84,13 +85,15 @@ bool readCatalogue(const std::string &file, std::map<std::string, Entry> &out, s
 
 std::vector<std::string> scanSource(std::string_view code) {
     std::vector<std::string> found;
-    auto lineOf = [&](std::size_t at) {
-        const std::size_t begin = code.rfind('\n', at);
+    // The literal's line and the one above it, where a marker may stand.
+    auto linesAt = [&](std::size_t at) {
+        std::size_t begin = code.rfind('\n', at);
+        if (begin != std::string_view::npos && begin > 0) {
+            begin = code.rfind('\n', begin - 1);
+        }
+        begin = begin == std::string_view::npos ? 0 : begin + 1;
         const std::size_t end = code.find('\n', at);
-        return code.substr(begin == std::string_view::npos ? 0 : begin + 1,
-                           end == std::string_view::npos
-                               ? std::string_view::npos
-                               : end - (begin == std::string_view::npos ? 0 : begin + 1));
+        return code.substr(begin, end == std::string_view::npos ? std::string_view::npos : end - begin);
     };
     std::size_t i = 0;
     while (i < code.size()) {
@@ -103,6 +106,12 @@ std::vector<std::string> scanSource(std::string_view code) {
         if (c == '/' && i + 1 < code.size() && code[i + 1] == '*') {
             i = code.find("*/", i + 2);
             i = i == std::string_view::npos ? code.size() : i + 2;
+            continue;
+        }
+        // A digit separator (9'000), not a character literal.
+        if (c == '\'' && i > 0 && std::isxdigit(static_cast<unsigned char>(code[i - 1])) != 0 &&
+            i + 1 < code.size() && std::isxdigit(static_cast<unsigned char>(code[i + 1])) != 0) {
+            ++i;
             continue;
         }
         if (c == '\'') {
@@ -144,7 +153,7 @@ std::vector<std::string> scanSource(std::string_view code) {
             --before;
         }
         const bool verbatim = code.substr(0, before).ends_with("verbatim(");
-        if (hasJapanese(value) && !verbatim && lineOf(start).find(kKeptMarker) == std::string_view::npos &&
+        if (hasJapanese(value) && !verbatim && linesAt(start).find(kKeptMarker) == std::string_view::npos &&
             std::find(found.begin(), found.end(), value) == found.end()) {
             found.push_back(value);
         }

@@ -13,7 +13,7 @@ inline constexpr const char *kContext = "vermona";
 // Every wording the game's sources under these folders hold: each string
 // literal (adjacent literals joined, as the compiler joins them) with
 // Japanese in it, except an argument of Text::verbatim and anything on a
-// line marked "kept in Japanese". In order of first appearance, each once.
+// line marked "kept in Japanese" or right below such a line. In order of first appearance, each once.
 std::vector<std::string> scanSources(const std::vector<std::string> &dirs);
 // The same for one file's text.
 std::vector<std::string> scanSource(std::string_view code);

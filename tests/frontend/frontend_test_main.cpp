@@ -3,6 +3,7 @@
 #include "tests/test_support.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -18,6 +19,8 @@ int main(int argc, char **argv) {
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     }
     vermona::app::setIdentity();
+    // Settings (the language chosen) go to a test folder, never the player's.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     vermona::app::setUpGameApplication(app);
     testing::InitGoogleTest(&argc, argv);
