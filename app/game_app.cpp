@@ -68,8 +68,11 @@ void setIdentity() {
 
 bool setUpGameApplication(QApplication &app) {
     initIconResource();
+    // The sizes a task bar or a window's title shows; the menu entry's icon
+    // comes from the icon theme. Qt decodes each at once, so the large ones,
+    // which cost a start more than all the rest, are left out.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 24, 32, 48, 64}) {
         icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
     }
     QApplication::setWindowIcon(icon);

@@ -39,6 +39,12 @@ void setUpApplication(QApplication & /*app*/, const Appearance &look) {
 
 bool useQtTranslation(const QString &name) {
     static std::unique_ptr<QTranslator> installed;
+    static QString installedName;
+    // Loading a catalogue costs a good part of a start.
+    if (name == installedName && (installed || name.isEmpty())) {
+        return true;
+    }
+    installedName = name;
     if (installed) {
         QCoreApplication::removeTranslator(installed.get());
         installed.reset();
