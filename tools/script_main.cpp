@@ -30,7 +30,6 @@ int runWithWindows(int argc, char **argv, std::istream &script, const std::strin
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
-    vermona::app::setIdentity();
     QApplication app(argc, argv);
     vermona::app::setUpGameApplication(app);
     vermona::ScriptHost host(std::cout);
@@ -50,6 +49,7 @@ int runWithWindows(int argc, char **argv, std::istream &script, const std::strin
 } // namespace
 
 int main(int argc, char **argv) {
+    vermona::app::setIdentity();
     bool windows = false;
     const char *file = nullptr;
     // The game's own Japanese unless told otherwise, whatever the desktop's.
