@@ -87,8 +87,6 @@ void equipFrontend(platform::Frontend &frontend) {
     frontend.setCloseRule([&game] { return confirmQuit(game); });
 }
 
-void startGame(Game &game) { game.start(ids::kTitle); }
-
 GameApp::GameApp() : game_(ports_), frontend_(game_) {
     registerAllScreens(game_);
     equipFrontend(frontend_);
@@ -115,7 +113,7 @@ GameApp::GameApp() : game_(ports_), frontend_(game_) {
 
 GameApp::~GameApp() = default;
 
-void GameApp::start() { startGame(game_); }
+void GameApp::start() { game_.start(ids::kTitle); }
 
 bool GameApp::startAndWaitForFirstPaint(int timeoutMs) {
     QEventLoop loop;

@@ -22,9 +22,6 @@ bool setUpGameApplication(QApplication &app);
 // (ask before unsaved progress is lost), handed to a front end.
 void equipFrontend(platform::Frontend &frontend);
 
-// Starts the game on its title screen.
-void startGame(Game &game);
-
 // The real program in one object: the game with every screen, its ports
 // (Qt message boxes, clock-seeded random) and the front end drawing it.
 // Needs a QApplication set up by setUpGameApplication.

@@ -17,13 +17,19 @@ using namespace vermona;
 
 using bench::SilentPorts;
 
+// A game with every screen registered, answered by silent ports.
+struct BenchGame {
+    SilentPorts ports;
+    Game game{ports};
+    BenchGame() { registerAllScreens(game); }
+};
+
 // The main menu's load: create the screen, run the tick, write the resume
 // point, show it.
 void BM_MainMenuLoad(benchmark::State &st) {
     const bench::ScratchFolder folder;
-    SilentPorts ports;
-    Game game(ports);
-    registerAllScreens(game);
+    BenchGame bg;
+    Game &game = bg.game;
     stateOf(game).week = 4;
     stateOf(game).daysToTournament = -1;
     for (auto _ : st) {
@@ -40,9 +46,8 @@ BENCHMARK(BM_MainMenuLoad);
 // with its tick and its resume point (whose record grows a row a week).
 void BM_Week(benchmark::State &st) {
     const bench::ScratchFolder folder;
-    SilentPorts ports;
-    Game game(ports);
-    registerAllScreens(game);
+    BenchGame bg;
+    Game &game = bg.game;
     bench::newGame(game);
     for (auto _ : st) {
         bench::restAWeek(game);
@@ -53,9 +58,8 @@ BENCHMARK(BM_Week);
 // The resume point alone, for a game of two years (its record of 96 weeks).
 void BM_ResumePointWrite(benchmark::State &st) {
     const bench::ScratchFolder folder;
-    SilentPorts ports;
-    Game game(ports);
-    registerAllScreens(game);
+    BenchGame bg;
+    Game &game = bg.game;
     bench::newGame(game);
     for (int i = 0; i < 96; ++i) {
         bench::restAWeek(game);
@@ -68,9 +72,8 @@ BENCHMARK(BM_ResumePointWrite);
 
 // One screen change as the handlers do it: show the next, close the current.
 void BM_ScreenChange(benchmark::State &st) {
-    SilentPorts ports;
-    Game game(ports);
-    registerAllScreens(game);
+    BenchGame bg;
+    Game &game = bg.game;
     game.dispatch([&] { game.show("Form2"); });
     bool onSetup = true;
     for (auto _ : st) {
