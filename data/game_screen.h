@@ -16,7 +16,9 @@ namespace vermona {
 // proportional gothic is the program's default face.
 inline constexpr const char *kGothic = "ＭＳ Ｐゴシック"; // kept in Japanese: a font name, never shown
 inline constexpr const char *kMincho = "ＭＳ Ｐ明朝";     // kept in Japanese: a font name, never shown
-inline constexpr const char *kReisho = "麗流隷書";        // kept in Japanese: a font name, never shown
+// What a screen reader is told of a control that does nothing when pressed.
+inline constexpr const char *kDoesNothing = "押しても何も起こらない";
+inline constexpr const char *kReisho = "麗流隷書"; // kept in Japanese: a font name, never shown
 
 // A screen of this game: the runtime's screen with the game's variables at
 // hand, as every handler reads and writes them.

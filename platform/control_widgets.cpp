@@ -526,8 +526,24 @@ void setControlText(QWidget *widget, const Control &c, const QString &caption) {
     }
 }
 
+QString drawnText(const QWidget *widget) {
+    if (const auto *label = dynamic_cast<const LabelWidget *>(widget)) {
+        return label->text();
+    }
+    if (const auto *button = qobject_cast<const QPushButton *>(widget)) {
+        return button->text();
+    }
+    return {};
+}
+
 void setAccessibilityObserver(std::function<void(const QAccessibleEvent &)> observer) {
     accessibilityObserver() = std::move(observer);
+}
+
+void tellObserver(const QAccessibleEvent &event) {
+    if (const auto &observer = accessibilityObserver()) {
+        observer(event);
+    }
 }
 
 } // namespace vermona::platform

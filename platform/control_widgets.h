@@ -43,9 +43,14 @@ void forgetLines(QWidget *layer);
 // A label's or button's caption changed (or the language it is shown in).
 void setControlText(QWidget *widget, const Control &c, const QString &caption);
 
+// The text a label or button draws (a reader may be told more).
+QString drawnText(const QWidget *widget);
+
 // Qt tells screen readers nothing while none listens, which is always so on
 // the offscreen platform. The observer set here hears what a label tells
 // them all the same: NameChanged, each time its text changes. Empty: none.
 void setAccessibilityObserver(std::function<void(const QAccessibleEvent &)> observer);
+// Tells the observer of an event Qt has been (or need not be) told of.
+void tellObserver(const QAccessibleEvent &event);
 
 } // namespace vermona::platform

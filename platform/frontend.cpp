@@ -12,6 +12,11 @@
 
 namespace vermona::platform {
 
+bool Frontend::windowsActivate() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
 Frontend::Frontend(Game &game) : game_(game) { game_.addObserver(this); }
 
 Frontend::~Frontend() {
@@ -51,8 +56,7 @@ void Frontend::viewRequested(const std::string &view) {
         }
     }
     window->show();
-    if (const QString platform = QGuiApplication::platformName();
-        platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) {
+    if (windowsActivate()) {
         window->raise();
         window->activateWindow();
     }
@@ -131,7 +135,9 @@ void Frontend::route(const std::function<void()> &handler) {
         }
         return;
     }
-    --depth_;
+    if (--depth_ == 0) {
+        announcer_.flush();
+    }
 }
 
 void Frontend::click(Control &control) {
@@ -209,10 +215,11 @@ void Frontend::screenVisibilityChanged(Screen &screen) {
         return;
     }
     place(*window);
+    window->updateReaderTexts();
     window->show();
+    announcer_.windowShown(*window);
     // Offscreen platforms have no stacking or focus to change.
-    if (const QString platform = QGuiApplication::platformName();
-        platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) {
+    if (windowsActivate()) {
         window->raise();
         window->activateWindow();
     }

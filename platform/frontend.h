@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/reader.h"
 #include "runtime/game.h"
 
 #include <QPointer>
@@ -69,6 +70,12 @@ public:
     void setTimersByHand(bool byHand) { timersByHand_ = byHand; }
     [[nodiscard]] bool timersByHand() const { return timersByHand_; }
 
+    // Whether windows are raised and take the focus here; not on the
+    // offscreen platforms, which have neither.
+    [[nodiscard]] static bool windowsActivate();
+    // What the windows read out to a screen reader as it changes.
+    [[nodiscard]] Announcer &announcer() { return announcer_; }
+
     // From the windows.
     void click(Control &control);
     void choose(MenuEntry &entry);
@@ -92,6 +99,7 @@ private:
     [[nodiscard]] ScreenWindow *lastActive(const ScreenWindow *except) const;
 
     Game &game_;
+    Announcer announcer_{*this};
     std::map<const Screen *, QPointer<ScreenWindow>> windows_;
     std::vector<QPointer<ScreenWindow>> recent_;  // most recently active first
     std::vector<QPointer<ScreenWindow>> closing_; // closed, waiting for deletion

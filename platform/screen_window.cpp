@@ -3,7 +3,9 @@
 
 #include "platform/control_widgets.h"
 #include "platform/frontend.h"
+#include "platform/reader.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeySequence>
@@ -45,11 +47,58 @@ void ScreenWindow::nameByTip(QWidget *widget, const Control &c) const {
 
 QString ScreenWindow::shown(const Text &text) const { return qs(text.in(frontend_.game().translation())); }
 
+QString ScreenWindow::readerName(const Control &c) const {
+    const ControlDesign &d = c.design();
+    if (d.readAsRow) {
+        QStringList cells;
+        for (int i = 0; const Control *cell = screen_->find(c.name(), i); ++i) {
+            if (!cell->visible() || cell->caption().empty()) {
+                continue;
+            }
+            const auto column = static_cast<std::size_t>(i);
+            const Control *header = column < d.rowHeaders.size() ? d.rowHeaders[column] : nullptr;
+            cells << (header != nullptr ? shown(header->captionText()) + QLatin1Char(' ') : QString()) +
+                         shown(cell->captionText());
+        }
+        return cells.join(shown(Text("、")));
+    }
+    if (d.readerCaption != nullptr) {
+        return shown(d.readerCaption->captionText()) + QLatin1Char(' ') + shown(c.captionText());
+    }
+    return shown(c.captionText());
+}
+
+void ScreenWindow::updateReaderTexts() {
+    if (screen_ == nullptr) {
+        return;
+    }
+    setAccessibleName(shown(screen_->readerName()));
+    setAccessibleDescription(shown(screen_->readerDescription()));
+}
+
+QStringList ScreenWindow::announcements(bool leaveFocusTarget) const {
+    QStringList out;
+    if (screen_ == nullptr) {
+        return out;
+    }
+    const QWidget *focusTarget = leaveFocusTarget ? firstActionable() : nullptr;
+    for (const auto &c : screen_->controls()) {
+        const QWidget *w = widgetFor(*c);
+        if (c->design().announce && c->visible() && w != nullptr && w != focusTarget) {
+            out << readerName(*c);
+        }
+    }
+    return out;
+}
+
+void ScreenWindow::notify(const QString &text) { showNotice(notice_, this, text); }
+
 void ScreenWindow::retranslate() {
     if (screen_ == nullptr) {
         return;
     }
     setWindowTitle(shown(screen_->captionText()));
+    updateReaderTexts();
     for (auto &[entry, action] : actions_) {
         action->setText(shown(entry->caption));
     }
@@ -110,6 +159,27 @@ void ScreenWindow::build() {
     }
     topLines_ = makeLineLayer(client_, screen, true);
     topLines_->setGeometry(client_->rect());
+    for (const auto &c : screen.controls()) {
+        if (c->kind() == ControlKind::Line && !c->design().meterName.empty()) {
+            gauges_[c.get()] = makeGauge(client_, *c, shown(c->design().meterName));
+            updateGauge(*c);
+        }
+    }
+    if (!screen.readerTable().rows.empty()) {
+        tableReader_ = makeReaderTable(client_, screen.readerTable());
+        updateReaderTable(tableReader_, screen.readerTable(), [this](const Text &t) { return shown(t); });
+    }
+    // A row read as one is one Tab stop, at its first label; a click on any
+    // of its labels still does what it did.
+    for (const auto &c : screen.controls()) {
+        if (c->design().readAsRow) {
+            for (int i = 1; const Control *cell = screen.find(c->name(), i); ++i) {
+                if (QWidget *w = widgetFor(*cell)) {
+                    w->setFocusPolicy(Qt::NoFocus);
+                }
+            }
+        }
+    }
     setReadingTabOrder();
 }
 
@@ -119,6 +189,13 @@ void ScreenWindow::setReadingTabOrder() {
     std::vector<QWidget *> focusable;
     for (const auto &c : screen_->controls()) {
         QWidget *w = widgetFor(*c);
+        if (auto gauge = gauges_.find(c.get()); gauge != gauges_.end()) {
+            w = gauge->second;
+        }
+        // The table reads where its first row header stands.
+        if (tableReader_ != nullptr && c.get() == screen_->readerTable().rows.front().front()) {
+            focusable.push_back(tableReader_);
+        }
         if (w != nullptr && w->focusPolicy() != Qt::NoFocus) {
             focusable.push_back(w);
         }
@@ -129,14 +206,30 @@ void ScreenWindow::setReadingTabOrder() {
     for (std::size_t i = 1; i < focusable.size(); ++i) {
         QWidget::setTabOrder(focusable[i - 1], focusable[i]);
     }
+    tabOrder_.assign(focusable.begin(), focusable.end());
 }
 
 void ScreenWindow::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
-    // A window that opens is ready for the keyboard at its first control.
+    // A window that opens is ready for the keyboard at its first control
+    // that does something. While that waits to be usable again, the
+    // keyboard waits for it, rather than resting where Enter does nothing.
     if (focusWidget() == nullptr) {
-        focusNextChild();
+        if (QWidget *first = firstActionable()) {
+            first->setFocus(Qt::TabFocusReason);
+        } else if (refocus_ == nullptr) {
+            focusNextChild();
+        }
     }
+}
+
+QWidget *ScreenWindow::firstActionable() const {
+    for (QWidget *w : tabOrder_) {
+        if (w != nullptr && w->isVisibleTo(this) && w->isEnabled() && !onlyRead(w)) {
+            return w;
+        }
+    }
+    return nullptr;
 }
 
 // The menu bar and its menus alike: an entry with children opens a menu, any
@@ -195,9 +288,42 @@ QWidget *ScreenWindow::makeControl(Control &c) {
     }
     w->setToolTip(shown(c.tipText()));
     nameByTip(w, c);
+    updateLabel(c, w);
     w->setHidden(!c.visible());
     w->setEnabled(c.enabled());
     return w;
+}
+
+void ScreenWindow::updateLabel(const Control &c, QWidget *widget) {
+    const ControlDesign &d = c.design();
+    if (c.tip().empty() && !d.readerNote.empty()) {
+        widget->setAccessibleDescription(shown(d.readerNote));
+    }
+    if (c.kind() != ControlKind::Label) {
+        return;
+    }
+    const QString before = widget->accessibleName();
+    const QString name = readerName(c);
+    if (name != before) {
+        widget->setAccessibleName(name);
+    }
+    if (d.announce && name != before) {
+        frontend_.announcer().changed(*this, name);
+    }
+}
+
+void ScreenWindow::updateGauge(const Control &bar) {
+    auto it = gauges_.find(&bar);
+    if (it == gauges_.end()) {
+        return;
+    }
+    const QString name = shown(bar.design().meterName);
+    const QString before = QAccessible::queryAccessibleInterface(it->second)->text(QAccessible::Value);
+    setGauge(it->second, name, bar.meterValue(), bar.meterMaximum());
+    const QString now = QAccessible::queryAccessibleInterface(it->second)->text(QAccessible::Value);
+    if (now != before) {
+        frontend_.announcer().changed(*this, name + QLatin1Char(' ') + now);
+    }
 }
 
 QWidget *ScreenWindow::widgetFor(const Control &control) const {
@@ -221,6 +347,7 @@ void ScreenWindow::updateControl(Control &control) {
     }
     if (control.kind() == ControlKind::Line) {
         (control.design().lineOnTop ? topLines_ : lines_)->update();
+        updateGauge(control);
         return;
     }
     if (QTimer *t = timerFor(control)) {
@@ -233,15 +360,45 @@ void ScreenWindow::updateControl(Control &control) {
         }
         return;
     }
+    if (tableReader_ != nullptr && control.kind() == ControlKind::Label) {
+        updateReaderTable(tableReader_, screen_->readerTable(), [this](const Text &t) { return shown(t); });
+    }
     QWidget *w = widgetFor(control);
     if (w == nullptr) {
         return;
     }
+    const QString before = w->accessibleName();
     setControlText(w, control, shown(control.captionText()));
+    // setControlText named the label by its caption; the name it had is what
+    // a reader last heard.
+    if (control.kind() == ControlKind::Label) {
+        w->setAccessibleName(before);
+    }
     w->setToolTip(shown(control.tipText()));
     nameByTip(w, control);
+    updateLabel(control, w);
+    // The row's first label reads the whole row.
+    if (control.index() > 0) {
+        if (const Control *first = screen_->find(control.name(), 0);
+            first != nullptr && first->design().readAsRow) {
+            if (QWidget *fw = widgetFor(*first)) {
+                updateLabel(*first, fw);
+            }
+        }
+    }
     w->setHidden(!control.visible());
+    // A control that goes out of use while the keyboard is on it (a battle
+    // command while the message is read) gets the keyboard back with its use.
+    // Meanwhile the keyboard rests nowhere rather than on the next control.
+    if (!control.enabled() && w->hasFocus()) {
+        refocus_ = w;
+        w->clearFocus();
+    }
     w->setEnabled(control.enabled());
+    if (control.enabled() && refocus_ == w) {
+        refocus_ = nullptr;
+        w->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void ScreenWindow::detach() {
@@ -290,6 +447,15 @@ void ScreenWindow::closeEvent(QCloseEvent *event) {
 void ScreenWindow::changeEvent(QEvent *event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && screen_ != nullptr) {
         frontend_.windowActivated(*this);
+        // Back in front, the keyboard is where something can be done (Qt
+        // would put it on the first Tab stop, which may only be read).
+        QTimer::singleShot(0, this, [this] {
+            if (screen_ != nullptr && (focusWidget() == nullptr || onlyRead(focusWidget()))) {
+                if (QWidget *first = firstActionable()) {
+                    first->setFocus(Qt::ActiveWindowFocusReason);
+                }
+            }
+        });
     }
     QWidget::changeEvent(event);
 }

@@ -4,6 +4,8 @@
 #include "platform/control_widgets.h"
 #include "runtime/screen.h"
 
+#include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <unordered_map>
 
@@ -33,6 +35,13 @@ public:
     [[nodiscard]] QTimer *timerFor(const Control &control) const;
 
     void updateControl(Control &control);
+    // What a screen reader is told of the window's announcing labels now, in
+    // their order; without the one the keyboard starts on when asked.
+    [[nodiscard]] QStringList announcements(bool leaveFocusTarget) const;
+    // Reads a text out to a screen reader.
+    void notify(const QString &text);
+    // The name, and what tells the window apart, for a screen reader.
+    void updateReaderTexts();
     // The game's language changed: every text again.
     void retranslate();
     // The screen is closed: forget it, stop everything and go away once
@@ -50,6 +59,12 @@ private:
     // A text of the game's as the player reads it.
     [[nodiscard]] QString shown(const Text &text) const;
     void nameByTip(QWidget *widget, const Control &c) const;
+    // A control's name to a screen reader: its caption, read with its own
+    // caption label or as its whole row where the design says so.
+    [[nodiscard]] QString readerName(const Control &c) const;
+    void updateLabel(const Control &c, QWidget *widget);
+    void updateGauge(const Control &bar);
+    [[nodiscard]] QWidget *firstActionable() const;
     void setReadingTabOrder();
     void addMenuEntry(QWidget *parent, const MenuEntry &entry);
     QWidget *makeControl(Control &control);
@@ -64,6 +79,11 @@ private:
     QWidget *topLines_ = nullptr;
     std::unordered_map<const Control *, QWidget *> widgets_;
     std::unordered_map<const Control *, QTimer *> timers_;
+    std::unordered_map<const Control *, QWidget *> gauges_;
+    QWidget *notice_ = nullptr;
+    QWidget *tableReader_ = nullptr;
+    QPointer<QWidget> refocus_;
+    std::vector<QPointer<QWidget>> tabOrder_; // reading order
     std::unordered_map<const MenuEntry *, QAction *> actions_;
 };
 

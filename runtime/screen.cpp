@@ -68,6 +68,15 @@ void Control::setEnd(float x2, float y2) {
     owner_.game().notifyControlChanged(*this);
 }
 
+void Control::setMeter(Var::Int value, Var::Int maximum) {
+    if (value == meterValue_ && maximum == meterMaximum_) {
+        return;
+    }
+    meterValue_ = value;
+    meterMaximum_ = maximum;
+    owner_.game().notifyControlChanged(*this);
+}
+
 Control &Control::onClick(Handler handler) {
     handler_ = std::move(handler);
     return *this;
@@ -143,6 +152,21 @@ Control &Control::announce() {
     return *this;
 }
 
+Control &Control::readerNote(const Text &note) {
+    design_.readerNote = note;
+    return *this;
+}
+
+Control &Control::readWith(const Control &caption) {
+    design_.readerCaption = &caption;
+    return *this;
+}
+
+Control &Control::meter(const Text &name) {
+    design_.meterName = name;
+    return *this;
+}
+
 Control &Control::hidden() {
     setVisible(false);
     return *this;
@@ -165,6 +189,14 @@ ControlRow &ControlRow::backgrounds(std::initializer_list<Rgb> rgbs) {
         if (i < cells_.size()) {
             cells_[i++]->background(rgb);
         }
+    }
+    return *this;
+}
+
+ControlRow &ControlRow::readAs(std::initializer_list<const Control *> headers) {
+    if (!cells_.empty()) {
+        cells_.front()->design_.readAsRow = true;
+        cells_.front()->design_.rowHeaders = headers;
     }
     return *this;
 }

@@ -19,6 +19,8 @@ namespace vermona {
 class Game;
 class Screen;
 
+class Control;
+
 using Rgb = std::uint32_t; // 0xRRGGBB
 
 // A design's font. The front end maps the face name to an installed font;
@@ -49,6 +51,13 @@ struct ControlDesign {
     bool autoPlay = false;    // movie: plays when shown; otherwise holds its first frame
     int interval = 0;         // timer, milliseconds
     bool announce = false;    // label: each new caption is read out to a screen reader at once
+
+    // What a screen reader is told beside what is drawn.
+    Text readerNote;                         // described so where the tip says nothing
+    const Control *readerCaption = nullptr;  // a value label: the label read before it, as one
+    bool readAsRow = false;                  // a row's first label: the whole row is read as one,
+    std::vector<const Control *> rowHeaders; // each cell after its column's header (null: none)
+    Text meterName;                          // a gauge's line: read as a meter by this name
 };
 
 // One control of a screen. Its design is set while the screen is built,
@@ -91,6 +100,10 @@ public:
     [[nodiscard]] const std::string &tip() const { return tip_; }
     [[nodiscard]] const Text &tipText() const { return tipText_; }
     void setTip(const Text &text);
+    // A gauge's line as a reader's meter: what is left of its maximum.
+    [[nodiscard]] Var::Int meterValue() const { return meterValue_; }
+    [[nodiscard]] Var::Int meterMaximum() const { return meterMaximum_; }
+    void setMeter(Var::Int value, Var::Int maximum);
 
     // Building a screen. Each returns the control, for the next setter.
     Control &onClick(Handler handler);
@@ -109,6 +122,12 @@ public:
     Control &onTop();
     Control &autoPlay();
     Control &announce();
+    // For a screen reader only: a note on what the control does (or that it
+    // does nothing), the caption label a value is read with, and the name of
+    // the meter a gauge's line is read as.
+    Control &readerNote(const Text &note);
+    Control &readWith(const Control &caption);
+    Control &meter(const Text &name);
     // What hovering tells, from the start.
     Control &tip(const Text &text) {
         setTip(text);
@@ -132,8 +151,10 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     float x2_ = 0, y2_ = 0;
+    Var::Int meterValue_ = 0, meterMaximum_ = 0;
 
     friend class Screen;
+    friend class ControlRow;
 };
 
 // One row of a control array: the labels NAME(0), NAME(1), ... side by side,
@@ -185,11 +206,21 @@ public:
     ControlRow &hidden() {
         return each([](Control &c) { c.hidden(); });
     }
+    // To a screen reader the row is one control, read cell by cell from the
+    // left, each after the caption of its column's header (null: none).
+    ControlRow &readAs(std::initializer_list<const Control *> headers);
 
 private:
     ControlRow &each(const std::function<void(Control &)> &set);
 
     std::vector<Control *> cells_;
+};
+
+// A grid of labels that a screen reader reads as a table: each row is a
+// player, headed by its first label, and the columns are headed as the rows
+// are, so a cell is one player's result against another.
+struct ReaderTable {
+    std::vector<std::vector<const Control *>> rows;
 };
 
 struct MenuEntry {
@@ -236,6 +267,11 @@ public:
     }
     [[nodiscard]] bool visible() const { return visible_; }
     [[nodiscard]] Game &game() const { return game_; }
+    // What a screen reader calls the window where its caption says nothing
+    // (or the same as another's), and how it tells it apart; empty: nothing.
+    [[nodiscard]] const Text &readerName() const { return readerName_; }
+    [[nodiscard]] const Text &readerDescription() const { return readerDescription_; }
+    [[nodiscard]] const ReaderTable &readerTable() const { return readerTable_; }
 
     // Controls in the order they were declared, which is also the drawing order.
     [[nodiscard]] const std::vector<std::unique_ptr<Control>> &controls() const { return controls_; }
@@ -259,6 +295,10 @@ protected:
     void setPicture(std::string file) { picture_ = std::move(file); }
     void setBorderless() { borderless_ = true; }
     void placeOnDesktop(int left, int top) { desktopPosition_ = std::make_pair(left, top); }
+    void setReaderName(Text name) { readerName_ = std::move(name); }
+    // Read when the window shows; set it before then (at the latest in Form_Load).
+    void setReaderDescription(Text description) { readerDescription_ = std::move(description); }
+    void setReaderTable(ReaderTable table) { readerTable_ = std::move(table); }
     // Moving the player on: show the next screen, then close this one. The
     // next screen's load therefore sees everything the handler changed.
     void changeTo(std::string_view next);
@@ -277,6 +317,9 @@ private:
     std::string picture_;
     bool borderless_ = false;
     std::optional<std::pair<int, int>> desktopPosition_;
+    Text readerName_;
+    Text readerDescription_;
+    ReaderTable readerTable_;
     bool visible_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<MenuEntry> menu_;

@@ -21,12 +21,12 @@ public:
     Control &Command4 = button("Command4", "早さ", 2760, 1200, 615, 375).onClick([this] { Command4_Click(); });
     Control &Command6 = button("Command6", "知力", 3480, 1200, 615, 375).onClick([this] { Command6_Click(); });
     Control &Command5 = button("Command5", "魔力", 4200, 1200, 615, 375).onClick([this] { Command5_Click(); });
-    Control &Label3 = label("Label3", Text("力：%1").arg(1), 240, 2280, 1575, 375).points(15.75);
-    Control &Label4 = label("Label4", Text("防御：%1").arg(1), 2280, 2280, 1575, 375).points(15.75);
-    Control &Label5 = label("Label5", Text("体力：%1").arg(1), 4200, 2280, 1575, 375).points(15.75);
-    Control &Label6 = label("Label6", Text("早さ：%1").arg(1), 360, 3240, 1575, 375).points(15.75);
-    Control &Label7 = label("Label7", Text("知力：%1").arg(1), 2280, 3240, 1575, 375).points(15.75);
-    Control &Label8 = label("Label8", Text("魔力：%1").arg(1), 4200, 3240, 1575, 375).points(15.75);
+    Control &Label3 = label("Label3", Text("力：%1").arg(1), 240, 2280, 1575, 375).points(15.75).announce();
+    Control &Label4 = label("Label4", Text("防御：%1").arg(1), 2280, 2280, 1575, 375).points(15.75).announce();
+    Control &Label5 = label("Label5", Text("体力：%1").arg(1), 4200, 2280, 1575, 375).points(15.75).announce();
+    Control &Label6 = label("Label6", Text("早さ：%1").arg(1), 360, 3240, 1575, 375).points(15.75).announce();
+    Control &Label7 = label("Label7", Text("知力：%1").arg(1), 2280, 3240, 1575, 375).points(15.75).announce();
+    Control &Label8 = label("Label8", Text("魔力：%1").arg(1), 4200, 3240, 1575, 375).points(15.75).announce();
     // clang-format on
 
     void Form_Load() override {

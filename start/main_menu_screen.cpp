@@ -59,15 +59,15 @@ public:
     Control &Label9 = label("Label9", "Ｇ", 3360, 5040, 495, 375).transparent().points(14.25);
     Control &Label13 = label("Label13", "属性", 3360, 5520, 615, 375).transparent().points(12);
 
-    Control &Label18 = value("Label18", "0", 1680, 195);
-    Control &Label19 = value("Label19", "0", 2160, 195);
-    Control &Label20 = value("Label20", "0", 2640, 195);
-    Control &Label21 = value("Label21", "10", 3120, 390);
-    Control &Label22 = value("Label22", "0", 3600, 195);
-    Control &Label23 = value("Label23", "0", 4080, 195);
-    Control &Label24 = value("Label24", "0", 4560, 195);
-    Control &Label10 = value("Label10", "", 5040, 195);
-    Control &Label14 = label("Label14", "炎", 4200, 5520, 495, 495).transparent().points(14.25);
+    Control &Label18 = value("Label18", "0", 1680, 195).readWith(Label2);
+    Control &Label19 = value("Label19", "0", 2160, 195).readWith(Label3);
+    Control &Label20 = value("Label20", "0", 2640, 195).readWith(Label4);
+    Control &Label21 = value("Label21", "10", 3120, 390).readWith(Label5);
+    Control &Label22 = value("Label22", "0", 3600, 195).readWith(Label6);
+    Control &Label23 = value("Label23", "0", 4080, 195).readWith(Label7);
+    Control &Label24 = value("Label24", "0", 4560, 195).readWith(Label16);
+    Control &Label10 = value("Label10", "", 5040, 195).readWith(Label9);
+    Control &Label14 = label("Label14", "炎", 4200, 5520, 495, 495).transparent().points(14.25).readWith(Label13);
 
     Control &Line1 = line("Line1", 3240, 1200, 3240, 6000);
     Control &Line2 = line("Line2", 5160, 1200, 5160, 6000);

@@ -62,6 +62,26 @@ TEST_F(BattleTest, WorkedExampleTheEnemyFallsAtTheFortiethBlow) {
     EXPECT_EQ(game.find("Form26"), nullptr);
 }
 
+// What a screen reader reads of each gauge: the damage its side still takes,
+// of ten times its HP.
+TEST_F(BattleTest, EachGaugeReadsTheDamageItsSideStillTakes) {
+    s.strength = 13; // 9 a blow against type 1 (defence 4, stamina 5, attack 10)
+    s.defense = 0;
+    s.stamina = 1; // the hero takes 100
+    fight(1);
+    using Meter = std::pair<Var::Int, Var::Int>;
+    auto left = [&](const char *bar) {
+        const Control &c = control("Form25", bar);
+        return Meter(c.meterValue(), c.meterMaximum());
+    };
+    EXPECT_EQ(left("Line4"), Meter(50, 50));
+    EXPECT_EQ(left("Line2"), Meter(100, 100));
+    click("Form25", "Command1");
+    click("Form26", "Label1");
+    EXPECT_EQ(left("Line4"), Meter(41, 50));
+    EXPECT_EQ(left("Line2"), Meter(90, 100));
+}
+
 TEST_F(BattleTest, MessagesNameTheDamageAboveOneAndOneOtherwise) {
     s.strength = 10;
     s.defense = 1;

@@ -30,6 +30,7 @@ class BattleMessageScreen : public GameScreen {
 public:
     explicit BattleMessageScreen(Game &g) : GameScreen(g, ids::kBattleMessage, "", 5250, 1320, 0x000000) {
         setBorderless();
+        setReaderName("戦闘メッセージ");
         placeOnDesktop(3225, 5910);
     }
 
@@ -69,7 +70,7 @@ public:
             Label1.setCaption(Text("敵の攻撃！%1のダメージ").fullWidthArg(1));
             e = 1;
         }
-        Control &line = *battle->find("Line3");
+        Control &line = *battle->find(kHeroGauge.line);
         const bool down = hitGauge(line, kHeroGauge, e, s.heroHP);
         s.enemyTurnTaken = 1;
         if (down) {

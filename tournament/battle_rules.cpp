@@ -33,7 +33,26 @@ float gaugeStep(float end, const GaugeScale &scale, Var::Int damage, Var::Int hp
 bool hitGauge(Control &line, const GaugeScale &scale, Var::Int damage, Var::Int hp) {
     line.setEnd(gaugeStep(line.x2(), scale, damage, hp), line.y2());
     line.setVisible(true);
+    readGauge(line.owner(), scale, hp);
     return line.x2() >= scale.full;
+}
+
+void readGauge(Screen &battle, const GaugeScale &scale, Var::Int hp) {
+    Control *bar = battle.find(scale.bar);
+    const Control *line = battle.find(scale.line);
+    if (bar == nullptr || line == nullptr) {
+        return;
+    }
+    const Var::Int all = Var::mulSaturated(10, std::max<Var::Int>(hp, 0));
+    Var::Int left = all;
+    if (line->visible() && line->x2() >= scale.full) {
+        left = 0;
+    } else if (line->visible() && hp > 0) {
+        // The damage the line shows; a defender still standing has a point left.
+        const double taken = std::max(double(line->x2() - scale.empty), 0.0) * double(hp) / scale.k;
+        left = std::clamp(static_cast<Var::Int>(std::llround(double(all) - taken)), Var::Int{1}, all);
+    }
+    bar->setMeter(left, all);
 }
 
 float gaugeRecovery(float end, const GaugeScale &scale, Var::Int amount, Var::Int hp) {
@@ -66,10 +85,11 @@ bool spellActs(Game &game, Var::Int kind, Var::Int amount) {
     Var changed;
     switch (kind) {
     case 1:
-        return hitGauge(*battle->find("Line5"), kEnemyGauge, x, s.enemyStamina.get(r));
+        return hitGauge(*battle->find(kEnemyGauge.line), kEnemyGauge, x, s.enemyStamina.get(r));
     case 2: {
-        Control &line = *battle->find("Line3");
+        Control &line = *battle->find(kHeroGauge.line);
         line.setEnd(gaugeRecovery(line.x2(), kHeroGauge, x, s.heroHP), line.y2());
+        readGauge(*battle, kHeroGauge, s.heroHP);
         break;
     }
     case 4:

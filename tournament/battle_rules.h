@@ -7,18 +7,21 @@ namespace vermona {
 
 class Control;
 class Game;
+class Screen;
 struct GameState;
 
 // The damage gauges: a red line drawn over a green bar from the bar's left
 // end; each hit lengthens it, and the side whose line reaches the bar's
 // right end has lost.
 struct GaugeScale {
-    int k;       // length per point of damage, times the defender's HP
-    float full;  // the bar's right end
-    float empty; // where the red line ends before the first hit
+    int k;            // length per point of damage, times the defender's HP
+    float full;       // the bar's right end
+    float empty;      // where the red line ends before the first hit
+    const char *bar;  // the green bar on the battle screen
+    const char *line; // the red damage line over it
 };
-inline constexpr GaugeScale kEnemyGauge{168, 4800, 3135};
-inline constexpr GaugeScale kHeroGauge{180, 4200, 2415};
+inline constexpr GaugeScale kEnemyGauge{168, 4800, 3135, "Line4", "Line5"};
+inline constexpr GaugeScale kHeroGauge{180, 4200, 2415, "Line2", "Line3"};
 
 // Ends are kept unrounded in single precision; each hit starts from the end
 // rounded to a whole number, halves to even. A defender without HP falls at
@@ -26,6 +29,11 @@ inline constexpr GaugeScale kHeroGauge{180, 4200, 2415};
 float gaugeStep(float end, const GaugeScale &scale, Var::Int damage, Var::Int hp);
 // One hit on a gauge's red line; true when the gauge is full.
 bool hitGauge(Control &line, const GaugeScale &scale, Var::Int damage, Var::Int hp);
+// A screen reader reads each gauge's bar as a meter: the damage it still
+// takes before the red line reaches the end, of all it takes (ten times the
+// defender's HP, as the bar is ten steps of its HP long). The line's first
+// 15 units are no damage.
+void readGauge(Screen &battle, const GaugeScale &scale, Var::Int hp);
 // Recovery moves the red line back by as much as that damage would have
 // moved it on, but never past where it started.
 float gaugeRecovery(float end, const GaugeScale &scale, Var::Int amount, Var::Int hp);

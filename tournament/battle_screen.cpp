@@ -24,29 +24,29 @@ public:
 
     Control &Label1 = label("Label1", "主人公のステータス", 480, 2640, 2175, 375).background(0xFFFF80).points(11.25);
     Control &Label2 = label("Label2", "攻撃力", 480, 3240, 975, 375).background(0xFF0000).points(11.25);
-    Control &Label3 = label("Label3", "", 1800, 3240, 855, 405).background(0xFF0000).points(11.25);
+    Control &Label3 = label("Label3", "", 1800, 3240, 855, 405).background(0xFF0000).points(11.25).readWith(Label2);
     Control &Label4 = label("Label4", "防御力", 480, 3720, 975, 375).background(0xFF8000).points(11.25);
-    Control &Label5 = label("Label5", "", 1800, 3720, 855, 375).background(0xFF8000).foreground(0x000000).points(11.25);
+    Control &Label5 = label("Label5", "", 1800, 3720, 855, 375).background(0xFF8000).foreground(0x000000).points(11.25).readWith(Label4);
     Control &Label6 = label("Label6", "素早さ", 480, 4200, 975, 375).background(0xFFFF00).points(11.25);
-    Control &Label7 = label("Label7", "", 1800, 4200, 855, 375).background(0xFFFF00).points(11.25);
+    Control &Label7 = label("Label7", "", 1800, 4200, 855, 375).background(0xFFFF00).points(11.25).readWith(Label6);
     Control &Label8 = label("Label8", "魔力", 480, 4680, 975, 375).background(0x00FF00).points(11.25);
-    Control &Label9 = label("Label9", "", 1800, 4680, 855, 375).background(0x00FF00).points(11.25);
+    Control &Label9 = label("Label9", "", 1800, 4680, 855, 375).background(0x00FF00).points(11.25).readWith(Label8);
     Control &Label10 = label("Label10", "現在/最大", 2760, 3240, 1170, 240).transparent().autoSize().points(12).bold();
 
     // enemyGauge: the bar and the damage line; heroGauge likewise. The
     // enemy's gauge lies over the picture and the video area, so its lines
     // are drawn over them.
-    Control &Line4 = line("Line4", 3120, 1800, 4800, 1800).foreground(0x00FF00).lineWidth(kGaugeWidth).onTop();
+    Control &Line4 = line("Line4", 3120, 1800, 4800, 1800).foreground(0x00FF00).lineWidth(kGaugeWidth).onTop().meter("敵のHP");
     Control &Line5 = line("Line5", 3120, 1800, 3135, 1800).foreground(0xFF0000).lineWidth(kGaugeWidth).onTop().hidden();
-    Control &Line2 = line("Line2", 2400, 3720, 4200, 3720).foreground(0x00FF00).lineWidth(kGaugeWidth);
+    Control &Line2 = line("Line2", 2400, 3720, 4200, 3720).foreground(0x00FF00).lineWidth(kGaugeWidth).meter("主人公のHP");
     Control &Line3 = line("Line3", 2400, 3720, 2415, 3720).foreground(0xFF0000).lineWidth(kGaugeWidth).hidden();
 
     Control &Command1 = button("Command1", "攻撃", 4560, 3360, 1215, 495)
         .background(0xFF0000).points(14.25).onClick([this] { Command1_Click(); });
     Control &Command2 = button("Command2", "魔法", 3960, 3840, 1215, 495)
         .background(0x00FF00).points(14.25).onClick([this] { Command2_Click(); });
-    Control &Command3 = button("Command3", "アイテム", 5160, 3840, 1215, 495).background(0x00FFFF).points(14.25);
-    Control &Command4 = button("Command4", "特技", 4560, 4320, 1215, 495).background(0x0000FF).points(14.25);
+    Control &Command3 = button("Command3", "アイテム", 5160, 3840, 1215, 495).background(0x00FFFF).points(14.25).readerNote(kDoesNothing);
+    Control &Command4 = button("Command4", "特技", 4560, 4320, 1215, 495).background(0x0000FF).points(14.25).readerNote(kDoesNothing);
     // clang-format on
 
     void Form_Load() override {
@@ -62,6 +62,8 @@ public:
             hpOfMax.arg(s.heroHP);
         }
         Label10.setCaption(hpOfMax.arg(Var::mulSaturated(10, s.stamina)));
+        readGauge(*this, kEnemyGauge, s.enemyStamina.get(s.matchRound));
+        readGauge(*this, kHeroGauge, s.heroHP);
         // A match lost on the opponent's turn left this at 1.
         s.enemyTurnTaken = 0;
         rememberMatchValues(s);

@@ -8,7 +8,9 @@ namespace {
 
 class NoticeScreen : public GameScreen {
 public:
-    explicit NoticeScreen(Game &g) : GameScreen(g, ids::kNotice, "大会", 5130, 3810, kFormFace) {}
+    explicit NoticeScreen(Game &g) : GameScreen(g, ids::kNotice, "大会", 5130, 3810, kFormFace) {
+        setReaderDescription("大会のお知らせ");
+    }
 
     // clang-format off
     Control &Label1 = label("Label1", "次回開催は", 480, 600, 1695, 375).background(0xFFFF00).points(15.75);

@@ -11,11 +11,13 @@ namespace {
 
 class ResultScreen : public GameScreen {
 public:
-    explicit ResultScreen(Game &g) : GameScreen(g, ids::kResult, "大会", 4680, 1650, kFormFace) {}
+    explicit ResultScreen(Game &g) : GameScreen(g, ids::kResult, "大会", 4680, 1650, kFormFace) {
+        setReaderDescription("試合の結果");
+    }
 
     // clang-format off
-    Control &Label1 = label("Label1", "勝利！", 1680, 120, 975, 375).background(0xFFFFFF).foreground(0xFF0000).points(15.75);
-    Control &Label2 = label("Label2", "おめでとう！次も勝とう", 960, 720, 2535, 255).background(0x00FFFF).points(12);
+    Control &Label1 = label("Label1", "勝利！", 1680, 120, 975, 375).background(0xFFFFFF).foreground(0xFF0000).points(15.75).announce();
+    Control &Label2 = label("Label2", "おめでとう！次も勝とう", 960, 720, 2535, 255).background(0x00FFFF).points(12).announce();
     Control &Command1 = button("Command1", "次へ", 1680, 1080, 975, 375)
         .background(0x00FF00).onClick([this] { Command1_Click(); });
     // clang-format on

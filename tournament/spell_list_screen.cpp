@@ -165,6 +165,7 @@ private:
                          .transparent()
                          .foreground(kText)
                          .points(11.25)
+                         .readAs({nullptr, &Label2[1]})
                          .onClick([this, k] { castSpell(k); });
             out[k][1].centred();
         }

@@ -32,7 +32,10 @@ Text placeholderName(Var::Int i) { return Text("参加者%1").arg(i); }
 
 class TableScreen : public GameScreen {
 public:
-    explicit TableScreen(Game &g) : GameScreen(g, ids::kTable, "大会", 6615, 5520, kFormFace) {}
+    explicit TableScreen(Game &g) : GameScreen(g, ids::kTable, "大会", 6615, 5520, kFormFace) {
+        setReaderDescription("対戦表");
+        readAsTable();
+    }
 
     // clang-format off
     Control &Label1 = label("Label1", "総当たりで行います。以下の表の通りです。", 360, 600, 5895, 375).points(12);
@@ -100,6 +103,21 @@ private:
     // in their colour.
     static Control &cell(Control &c, Rgb colour) {
         return c.background(colour).border().centred().points(12);
+    }
+
+    // Player a's row: its header, then its result against each player b.
+    void readAsTable() {
+        ReaderTable table;
+        for (int a = 0; a <= kMaxEntrants; ++a) {
+            std::vector<const Control *> row{a == 0 ? &Label4
+                                                    : entrantLabels[static_cast<std::size_t>(a)][0]};
+            for (int b = 0; b <= kMaxEntrants; ++b) {
+                const CellRef ref = cellOf(a, b);
+                row.push_back(find(ref.name, ref.index));
+            }
+            table.rows.push_back(std::move(row));
+        }
+        setReaderTable(std::move(table));
     }
 
     std::array<std::vector<Control *>, kMaxEntrants + 1> buildEntrantLabels() {

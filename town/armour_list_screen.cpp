@@ -20,13 +20,13 @@ public:
     Control &Label3_1 = label("Label3", 1, "値段", 3360, 840, 1215, 375).transparent().points(14.25);
     ControlRow Label4 = clearPrice(labelRow("Label4", 1320,
         {{"ウッドシールド", 600, 1935, 375}, {"２", 2520, 855, 375}, {"２００Ｇ", 3360, 810, 285}}))
-        .backgrounds({0xFF00FF, 0xFF0000}).points(14.25).onClick([this](int index) { Label4_Click(index); });
+        .backgrounds({0xFF00FF, 0xFF0000}).points(14.25).readAs({nullptr, &Label3_0, &Label3_1}).onClick([this](int index) { Label4_Click(index); });
     ControlRow Label5 = clearPrice(labelRow("Label5", 1800,
         {{"鉄の盾", 600, 1935, 375}, {"４", 2520, 855, 375}, {"３００Ｇ", 3360, 810, 285}}))
-        .backgrounds({0xFF00FF, 0xFF0000}).points(14.25).onClick([this](int index) { Label5_Click(index); });
+        .backgrounds({0xFF00FF, 0xFF0000}).points(14.25).readAs({nullptr, &Label3_0, &Label3_1}).onClick([this](int index) { Label5_Click(index); });
     ControlRow Label6 = clearPrice(labelRow("Label6", 2280,
         {{"鋼鉄の盾", 600, 1935, 375}, {"７", 2520, 855, 375}, {"４５０Ｇ", 3360, 810, 285}}))
-        .backgrounds({0xFF00FF, 0xFF0000}).points(14.25).onClick([this](int index) { Label6_Click(index); });
+        .backgrounds({0xFF00FF, 0xFF0000}).points(14.25).readAs({nullptr, &Label3_0, &Label3_1}).onClick([this](int index) { Label6_Click(index); });
     Control &Command1 = button("Command1", "戻る", 1560, 4920, 1095, 495)
         .background(0xFFFFFF).points(14.25).onClick([this] { Command1_Click(); });
     // clang-format on

@@ -10,6 +10,7 @@ namespace {
 class ArmourShopScreen : public GameScreen {
 public:
     explicit ArmourShopScreen(Game &g) : GameScreen(g, ids::kArmourShop, "防具屋", 3105, 2355, 0x0000FF) {
+        setReaderDescription(kShopFront);
         setPicture(kArmourSign);
     }
 

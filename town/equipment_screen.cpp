@@ -20,15 +20,15 @@ public:
     Control &Label2 = label("Label2", "攻撃力", 2400, 240, 735, 255).background(0xFF0000).points(12);
     // Name and bonus of an owned item; the name grows with what it shows.
     ControlRow Label3 = growingName(labelRow("Label3", 600, {{"Label3", 240, 780, 285}, {"Label3", 2400, 855, 255}}))
-        .backgrounds({0x00FF00, 0xFF0000}).points(14.25).hidden().onClick([this](int index) { Label3_Click(index); });
+        .backgrounds({0x00FF00, 0xFF0000}).points(14.25).readAs({nullptr, &Label2}).hidden().onClick([this](int index) { Label3_Click(index); });
     ControlRow Label4 = growingName(labelRow("Label4", 960, {{"Label4", 240, 780, 285}, {"Label4", 2400, 855, 255}}))
-        .backgrounds({0x00FF00, 0xFF0000}).points(14.25).hidden().onClick([this](int index) { Label4_Click(index); });
+        .backgrounds({0x00FF00, 0xFF0000}).points(14.25).readAs({nullptr, &Label2}).hidden().onClick([this](int index) { Label4_Click(index); });
     ControlRow Label5 = growingName(labelRow("Label5", 1320, {{"Label5", 240, 780, 285}, {"Label5", 2400, 855, 255}}))
-        .backgrounds({0x00FF00, 0xFF0000}).points(14.25).hidden().onClick([this](int index) { Label5_Click(index); });
+        .backgrounds({0x00FF00, 0xFF0000}).points(14.25).readAs({nullptr, &Label2}).hidden().onClick([this](int index) { Label5_Click(index); });
     ControlRow Label6 = growingName(labelRow("Label6", 1680, {{"Label6", 240, 780, 285}, {"Label6", 2400, 855, 255}}))
-        .backgrounds({0x00FF00, 0xFF0000}).points(14.25).hidden().onClick([this](int index) { Label6_Click(index); });
+        .backgrounds({0x00FF00, 0xFF0000}).points(14.25).readAs({nullptr, &Label2}).hidden().onClick([this](int index) { Label6_Click(index); });
     ControlRow Label7 = growingName(labelRow("Label7", 2040, {{"Label7", 240, 930, 285}, {"Label7", 2400, 855, 255}}))
-        .backgrounds({0x00FF00, 0xFF0000}).points(14.25).hidden().onClick([this](int index) { Label7_Click(index); });
+        .backgrounds({0x00FF00, 0xFF0000}).points(14.25).readAs({nullptr, &Label2}).hidden().onClick([this](int index) { Label7_Click(index); });
     Control &Command1 = button("Command1", "戻る", 1800, 2760, 975, 375).background(0xFF00FF)
         .onClick([this] { Command1_Click(); });
     // clang-format on

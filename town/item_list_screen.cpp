@@ -29,17 +29,17 @@ public:
     // The first row shows its design text until a herb fills it; it is also
     // what a hero without herbs names as the bet.
     ControlRow Label8 = hiddenCount(labelRow("Label8", 600, {{"Label8", 2760, 1455, 255}, {"Label8", 4680, 735, 255}}))
-        .backgrounds({0x80FFFF, 0x8080FF}).points(12).bold().onClick([this](int index) { Label8_Click(index); });
+        .backgrounds({0x80FFFF, 0x8080FF}).points(12).bold().readAs({nullptr, &Label7}).onClick([this](int index) { Label8_Click(index); });
     ControlRow Label9 = labelRow("Label9", 960, {{"Label9", 2760, 1455, 255}, {"Label9", 4680, 735, 255}})
-        .backgrounds({0x80FFFF, 0x8080FF}).points(12).bold().hidden().onClick([this](int index) { Label9_Click(index); });
+        .backgrounds({0x80FFFF, 0x8080FF}).points(12).bold().readAs({nullptr, &Label7}).hidden().onClick([this](int index) { Label9_Click(index); });
     ControlRow Label10 = labelRow("Label10", 1320, {{"Label10", 2760, 1455, 255}, {"Label10", 4680, 735, 255}})
-        .backgrounds({0x80FFFF, 0x8080FF}).points(12).bold().hidden().onClick([this](int index) { Label10_Click(index); });
+        .backgrounds({0x80FFFF, 0x8080FF}).points(12).bold().readAs({nullptr, &Label7}).hidden().onClick([this](int index) { Label10_Click(index); });
     ControlRow Label11 = labelRow("Label11", 1680, {{"Label11", 2760, 1455, 255}, {"Label11", 4680, 735, 255}})
-        .backgrounds({0x80FFFF, 0x8080FF}).points(12).bold().hidden().onClick([this](int index) { Label11_Click(index); });
+        .backgrounds({0x80FFFF, 0x8080FF}).points(12).bold().readAs({nullptr, &Label7}).hidden().onClick([this](int index) { Label11_Click(index); });
     ControlRow Label12 = labelRow("Label12", 2040, {{"Label12", 2760, 1455, 255}, {"Label12", 4680, 735, 255}})
-        .backgrounds({0x80FFFF, 0x8080FF}).points(12).bold().hidden().onClick([this](int index) { Label12_Click(index); });
+        .backgrounds({0x80FFFF, 0x8080FF}).points(12).bold().readAs({nullptr, &Label7}).hidden().onClick([this](int index) { Label12_Click(index); });
     ControlRow Label13 = labelRow("Label13", 2400, {{"Label13", 2760, 1455, 255}, {"Label13", 4680, 735, 255}})
-        .backgrounds({0x80FFFF, 0x8080FF}).points(12).bold().hidden().onClick([this](int index) { Label13_Click(index); });
+        .backgrounds({0x80FFFF, 0x8080FF}).points(12).bold().readAs({nullptr, &Label7}).hidden().onClick([this](int index) { Label13_Click(index); });
     Control &Command1 = button("Command1", "戻る", 1680, 3360, 1215, 375).background(0xFF00FF)
         .onClick([this] { Command1_Click(); });
     // clang-format on

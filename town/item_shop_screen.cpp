@@ -8,7 +8,9 @@ namespace {
 
 class ItemShopScreen : public GameScreen {
 public:
-    explicit ItemShopScreen(Game &g) : GameScreen(g, ids::kItemShop, "アイテム屋", 4965, 3615, 0xFFFF00) {}
+    explicit ItemShopScreen(Game &g) : GameScreen(g, ids::kItemShop, "アイテム屋", 4965, 3615, 0xFFFF00) {
+        setReaderDescription(kShopFront);
+    }
 
     // clang-format off
     Control &Label1 = label("Label1", "何のご用です？", 1200, 360, 2055, 375).background(0x00FF00).points(14.25);

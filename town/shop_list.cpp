@@ -9,7 +9,10 @@ namespace vermona {
 
 ShopListScreen::ShopListScreen(Game &game, std::string_view id, std::string caption, int clientWidth,
                                int clientHeight, Rgb background, std::string_view front)
-    : GameScreen(game, id, std::move(caption), clientWidth, clientHeight, background), front_(front) {}
+    : GameScreen(game, id, std::move(caption), clientWidth, clientHeight, background), front_(front) {
+    // The front set the mode before opening the list.
+    setReaderDescription(s.shopMode == 1 ? "売る品物の一覧" : "買う品物の一覧");
+}
 
 void ShopListScreen::hideFirstNotOwned(std::initializer_list<Row> rows) {
     if (s.shopMode != 1) {

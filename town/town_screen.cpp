@@ -20,7 +20,7 @@ public:
     Control &Command2 = button("Command2", "", 3120, 720, 1455, 1695).background(0x00FFFF)
         .picture(kArmourSign).points(14.25).tip("防具屋").onClick([this] { Command2_Click(); });
     // No handler: the accessory shop has no shop behind it.
-    Control &Command3 = button("Command3", "アクセサリー屋", 720, 2640, 1455, 735).background(0xFFFF00).points(14.25);
+    Control &Command3 = button("Command3", "アクセサリー屋", 720, 2640, 1455, 735).background(0xFFFF00).points(14.25).readerNote(kDoesNothing);
     Control &Command4 = button("Command4", "アイテム屋", 3120, 2640, 1455, 735).background(0xFF00FF).points(14.25)
         .onClick([this] { Command4_Click(); });
     Control &Command5 = button("Command5", "帰る", 2160, 3840, 1095, 615).background(0x00FF00).points(14.25)

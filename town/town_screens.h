@@ -8,6 +8,10 @@ namespace vermona {
 class Game;
 class Screen;
 
+// How a screen reader tells a shop's front from its lists, which carry the
+// same caption.
+inline constexpr const char *kShopFront = "店先";
+
 std::unique_ptr<Screen> makeTownScreen(Game &game);       // Form12
 std::unique_ptr<Screen> makeArmourShopScreen(Game &game); // Form13
 std::unique_ptr<Screen> makeArmourListScreen(Game &game); // Form14

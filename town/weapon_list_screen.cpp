@@ -22,10 +22,10 @@ public:
     // The prices go without "Ｇ" here.
     ControlRow Label2 = labelRow("Label2", 960,
         {{"ナイフ", 600, 1455, 255}, {"３", 2400, 615, 255}, {"３００", 3360, 855, 255}})
-        .backgrounds({0x00FF00, 0xFF00FF, 0xFF0000}).points(12).onClick([this](int index) { Label2_Click(index); });
+        .backgrounds({0x00FF00, 0xFF00FF, 0xFF0000}).points(12).readAs({nullptr, &Label4, &Label7}).onClick([this](int index) { Label2_Click(index); });
     ControlRow Label3 = labelRow("Label3", 1440,
         {{"ソード", 600, 1455, 255}, {"５", 2400, 615, 255}, {"６００", 3360, 855, 255}})
-        .backgrounds({0x00FF00, 0xFF00FF, 0xFF0000}).points(12).onClick([this](int index) { Label3_Click(index); });
+        .backgrounds({0x00FF00, 0xFF00FF, 0xFF0000}).points(12).readAs({nullptr, &Label4, &Label7}).onClick([this](int index) { Label3_Click(index); });
     Control &Command1 = button("Command1", "戻る", 1920, 2880, 735, 375).background(0xFF8000)
         .onClick([this] { Command1_Click(); });
     // clang-format on

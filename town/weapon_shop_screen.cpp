@@ -10,6 +10,7 @@ namespace {
 class WeaponShopScreen : public GameScreen {
 public:
     explicit WeaponShopScreen(Game &g) : GameScreen(g, ids::kWeaponShop, "武器屋", 4005, 3585, 0x00FFFF) {
+        setReaderDescription(kShopFront);
         // Wider than the window: the sign's right part is cut off.
         setPicture(kWeaponSignLarge);
     }

@@ -372,6 +372,10 @@
             <translation>Vermona</translation>
         </message>
         <message>
+            <source>押しても何も起こらない</source>
+            <translation>Does nothing when pressed</translation>
+        </message>
+        <message>
             <source>セーブしていません。終了しますか？</source>
             <translation>You haven't saved. Quit anyway?</translation>
         </message>
@@ -450,6 +454,10 @@
         <message>
             <source>セーブを完了しました</source>
             <translation>Game saved.</translation>
+        </message>
+        <message>
+            <source>、</source>
+            <translation>, </translation>
         </message>
         <message>
             <source>主人公設定２</source>
@@ -652,6 +660,10 @@
             <translation>The hero casts a spell! The foe's speed falls by %1.</translation>
         </message>
         <message>
+            <source>戦闘メッセージ</source>
+            <translation>Battle message</translation>
+        </message>
+        <message>
             <source>敵の攻撃！%1のダメージ</source>
             <translation>The foe attacks! %1 damage.</translation>
         </message>
@@ -678,6 +690,14 @@
         <message>
             <source>現在/最大</source>
             <translation>Now/Max</translation>
+        </message>
+        <message>
+            <source>敵のHP</source>
+            <translation>Foe HP</translation>
+        </message>
+        <message>
+            <source>主人公のHP</source>
+            <translation>Hero HP</translation>
         </message>
         <message>
             <source>攻撃</source>
@@ -732,6 +752,10 @@
             <translation>Movie</translation>
         </message>
         <message>
+            <source>大会のお知らせ</source>
+            <translation>Tournament notice</translation>
+        </message>
+        <message>
             <source>次回開催は</source>
             <translation>Starts in</translation>
         </message>
@@ -750,6 +774,10 @@
         <message>
             <source>今回は、参加者がいないため中止になりました</source>
             <translation>Nobody else entered, so this tournament has been called off.</translation>
+        </message>
+        <message>
+            <source>試合の結果</source>
+            <translation>Match result</translation>
         </message>
         <message>
             <source>勝利！</source>
@@ -980,6 +1008,10 @@
             <translation>Entrant %1</translation>
         </message>
         <message>
+            <source>対戦表</source>
+            <translation>Round-robin table</translation>
+        </message>
+        <message>
             <source>総当たりで行います。以下の表の通りです。</source>
             <translation>A round robin: everyone fights everyone, as the table shows.</translation>
         </message>
@@ -1176,6 +1208,14 @@
             <translation>Sell</translation>
         </message>
         <message>
+            <source>売る品物の一覧</source>
+            <translation>Sell list</translation>
+        </message>
+        <message>
+            <source>買う品物の一覧</source>
+            <translation>Buy list</translation>
+        </message>
+        <message>
             <source>もう持ってるよ</source>
             <translation>You've already got one!</translation>
         </message>
@@ -1198,6 +1238,10 @@
         <message>
             <source>帰る</source>
             <translation>Leave</translation>
+        </message>
+        <message>
+            <source>店先</source>
+            <translation>Shop front</translation>
         </message>
         <message>
             <source>何が欲しいんだい？</source>

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows as a screen reader finds them: what each control is, its name
 // and description, pressing it, and labels telling of their new text.
+#include "app/all_screens.h"
 #include "platform/control_widgets.h"
 #include "tests/frontend/frontend_support.h"
 
 #include <QAccessible>
+#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -107,6 +109,108 @@ TEST(Accessibility, LabelsTellReadersTheirNewText) {
         EXPECT_EQ(readerView(w, name)->text(QAccessible::Description).toStdString(), "別の説明");
         EXPECT_EQ(observer.renamed.size(), 1U);
     }
+}
+
+// What readers are told as a notice: the notices shown, in order.
+struct Notices {
+    std::vector<std::string> said;
+    Notices() {
+        platform::setAccessibilityObserver([this](const QAccessibleEvent &event) {
+            QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(event.object());
+            if (event.type() == QAccessible::ObjectShow && reader != nullptr &&
+                reader->role() == QAccessible::Notification) {
+                said.push_back(reader->text(QAccessible::Name).toStdString());
+            }
+        });
+    }
+    ~Notices() { platform::setAccessibilityObserver({}); }
+    Notices(const Notices &) = delete;
+    Notices &operator=(const Notices &) = delete;
+};
+
+QAccessibleInterface *readerOf(QWidget *window, QAccessible::Role role, int nth = 0) {
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(w);
+        if (reader != nullptr && reader->role() == role && nth-- == 0) {
+            return reader;
+        }
+    }
+    return nullptr;
+}
+
+// A match as a reader follows it: one notice per action with what changed
+// (the foe's answer and the hit points), the result read as its window
+// opens, meters, a table, window names and the commands that do nothing.
+TEST(Accessibility, AMatchIsReadOutAsItHappens) {
+    Windows w;
+    registerAllScreens(w.game);
+    GameState &s = stateOf(w.game);
+    for (Var *v : {&s.strength, &s.defense, &s.speed, &s.stamina, &s.intellect, &s.magicPower}) {
+        *v = 5;
+    }
+    s.strength = 13;
+    s.defense = 0;
+    s.stamina = 1;
+    s.daysToTournament = 0;
+    s.entrants = 1;
+    w.game.dispatch([&] { w.game.show("Form21"); });
+    w.game.control("Form21", "Label5").setCaption("薬草");
+    w.ports.fractions.push_back(0.0); // type 1: attack 10, defence 4, stamina 5
+    w.click("Form21", "Command2");
+
+    QTableWidget *table = w.window("Form22")->findChild<QTableWidget *>();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->verticalHeaderItem(0)->text().toStdString(), "主人公");
+    EXPECT_EQ(table->horizontalHeaderItem(1)->text().toStdString(), "参加者1") << "no name file here";
+    EXPECT_EQ(w.window("Form22")->accessibleDescription().toStdString(), "対戦表");
+
+    Notices notices;
+    w.click("Form22", "Command1");
+    QAccessibleInterface *foe = readerOf(w.window("Form25"), QAccessible::ProgressBar);
+    ASSERT_NE(foe, nullptr);
+    EXPECT_EQ(foe->text(QAccessible::Name).toStdString(), "敵のHP");
+    EXPECT_EQ(foe->valueInterface()->maximumValue().toInt(), 50);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w.widget("Form25", "Command3"))
+                  ->text(QAccessible::Description)
+                  .toStdString(),
+              "押しても何も起こらない");
+    EXPECT_TRUE(notices.said.empty()) << "a battle that opens is read by the focus";
+
+    // The hero's blow is read by the focus on the message; what it did, and
+    // the foe's answer, as notices.
+    w.click("Form25", "Command1");
+    EXPECT_EQ(w.window("Form26")->accessibleName().toStdString(), "戦闘メッセージ");
+    EXPECT_EQ(foe->valueInterface()->currentValue().toInt(), 41);
+    w.click("Form26", "Label1");
+    Windows::settle();
+    EXPECT_EQ(notices.said,
+              (std::vector<std::string>{"敵のHP 41/50", "敵の攻撃！10のダメージ 主人公のHP 90/100"}));
+
+    // The winning blow, the last hit points and the result: one notice.
+    for (int blow = 2; blow <= 5; ++blow) {
+        w.click("Form26", "Label1");
+        w.click("Form25", "Command1");
+        w.click("Form26", "Label1");
+    }
+    w.click("Form26", "Label1");
+    notices.said.clear();
+    w.click("Form25", "Command1");
+    Windows::settle();
+    EXPECT_EQ(notices.said, std::vector<std::string>{
+                                "主人公の攻撃！敵に9のダメージ▼ 敵のHP 0/50 勝利！ おめでとう！次も勝とう"});
+}
+
+// A row of a list is one Tab stop, read whole with its columns' headers.
+TEST(Accessibility, AListRowIsOneTabStopReadWhole) {
+    Windows w;
+    registerAllScreens(w.game);
+    w.game.dispatch([&] { w.game.show("Form18"); });
+    EXPECT_EQ(w.widget("Form18", "Label2", 0)->accessibleName().toStdString(),
+              "ナイフ、攻撃力 ３、値段 ３００");
+    EXPECT_NE(w.widget("Form18", "Label2", 0)->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(w.widget("Form18", "Label2", 2)->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(w.window("Form18")->accessibleDescription().toStdString(), "買う品物の一覧");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "app/all_screens.h"
 #include "app/data_folder.h"
 #include "app/game_app.h"
+#include "platform/control_widgets.h"
 #include "platform/movie_loader.h"
 #include "platform/qt_ports.h"
 #include "tests/frontend/frontend_support.h"
@@ -43,7 +44,7 @@ void runEventLoop(int ms) {
 }
 
 std::string labelText(const Windows &w, const std::string &screen, const std::string &label) {
-    return w.widget(screen, label)->accessibleName().toStdString();
+    return platform::drawnText(w.widget(screen, label)).toStdString();
 }
 
 TEST(WindowClicks, NewGameThroughTheRealWidgets) {
