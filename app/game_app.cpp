@@ -4,10 +4,12 @@
 #include "app/all_screens.h"
 #include "app/growth_chart_window.h"
 #include "app/language.h"
+#include "app/save_slots_window.h"
 #include "data/game_screen.h"
 #include "data/growth_record.h"
 #include "data/quit.h"
 #include "data/save_game.h"
+#include "data/save_slots.h"
 #include "platform/application.h"
 
 #include <QApplication>
@@ -83,6 +85,7 @@ bool setUpGameApplication(QApplication &app) {
 
 void equipFrontend(platform::Frontend &frontend) {
     frontend.registerView(kGrowthView, [](Game &game) { return new GrowthChartWindow(game); });
+    frontend.registerView(kSlotsView, [&frontend](Game &) { return new SaveSlotsWindow(frontend); });
     Game &game = frontend.game();
     frontend.setCloseRule([&game] { return confirmQuit(game); });
 }

@@ -18,7 +18,7 @@ void setIdentity();
 // false when Qt's Japanese translation is missing.
 bool setUpGameApplication(QApplication &app);
 
-// The side windows the game opens (the growth chart) and its closing rule
+// The side windows the game opens (the growth chart, the save slots) and its closing rule
 // (ask before unsaved progress is lost), handed to a front end.
 void equipFrontend(platform::Frontend &frontend);
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Figures for docs/performance.md: the weekly tick, a week of play with its
-// resume point, a screen change and the script host's throughput, all
-// through the headless runtime.
+// resume point, the list of slots, a screen change and the script host's
+// throughput, all through the headless runtime.
 #include "app/all_screens.h"
 #include "bench/bench_support.h"
 #include "data/game_screen.h"
 #include "data/save_game.h"
+#include "data/save_slots.h"
 #include "tools/script_host.h"
 
 #include <benchmark/benchmark.h>
@@ -69,6 +70,22 @@ void BM_ResumePointWrite(benchmark::State &st) {
     }
 }
 BENCHMARK(BM_ResumePointWrite);
+
+// The list of slots as it opens: ten saves read, checked and summed up.
+void BM_ReadSlots(benchmark::State &st) {
+    const bench::ScratchFolder folder;
+    BenchGame bg;
+    Game &game = bg.game;
+    bench::newGame(game);
+    for (int slot = 1; slot <= kSaveSlots; ++slot) {
+        bench::restAWeek(game);
+        saveGameTo(game, slot);
+    }
+    for (auto _ : st) {
+        benchmark::DoNotOptimize(readSlots());
+    }
+}
+BENCHMARK(BM_ReadSlots);
 
 // One screen change as the handlers do it: show the next, close the current.
 void BM_ScreenChange(benchmark::State &st) {

@@ -89,11 +89,14 @@ inline constexpr const char *kRecordFileName = "growth_record.csv";
 // The save a record file was written with: the digest (saveDigest) of the
 // save or resume point beside it, of the one this game had there before
 // (empty for none), and of the player's save the game had last written or
-// loaded (the same as the first for the player's own record). A record is
-// written before its save, so whichever of the two saves an interruption
-// leaves on disk, the record names it.
+// loaded (the same as the first for the player's own record), with the slot
+// that save is in. A record is written before its save, so whichever of the
+// two saves an interruption leaves on disk, the record names it.
 struct SaveLink {
     std::string save, previous, playerSave;
+    // Written only when it is not 1, so that slot 1's files read as they
+    // always have.
+    int playerSlot = 1;
     bool operator==(const SaveLink &) const = default;
 };
 

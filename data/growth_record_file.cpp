@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/growth_record.h"
+#include "data/save_file.h"
 #include "runtime/files.h"
 
 #include <algorithm>
@@ -75,7 +76,8 @@ std::string recordCsv(const GrowthRecord &record, const std::optional<SaveLink> 
     out += '\n';
     if (link) {
         out += std::string(kLinkRow) + ',' + link->save + ',' + link->previous + ',' + link->playerSave +
-               std::string(kColumns - 4, ',') + '\n';
+               ',' + (link->playerSlot != 1 ? std::to_string(link->playerSlot) : std::string()) +
+               std::string(kColumns - 5, ',') + '\n';
     }
     auto date = [](const WeekDate &d) {
         return std::to_string(d.year) + ',' + std::to_string(d.month) + ',' + std::to_string(d.week);
@@ -132,11 +134,14 @@ std::optional<RecordFile> parseRecordFile(std::string_view text) {
         }
         const bool wasFirst = std::exchange(first, false);
         if (f[0] == kLinkRow) {
+            Var::Int slot = 1;
             if (!wasFirst || !isDigest(f[1], false) || !isDigest(f[2], true) || !isDigest(f[3], true) ||
-                !onlyEmpty(f, 4, kColumns)) {
+                (!f[4].empty() && (!parseNumber(f[4], slot) || slot < 1 || slot > kSaveSlots)) ||
+                !onlyEmpty(f, 5, kColumns)) {
                 return std::nullopt;
             }
-            file.link = SaveLink{std::string(f[1]), std::string(f[2]), std::string(f[3])};
+            file.link =
+                SaveLink{std::string(f[1]), std::string(f[2]), std::string(f[3]), static_cast<int>(slot)};
             continue;
         }
         WeekDate d;

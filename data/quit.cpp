@@ -7,8 +7,6 @@
 
 namespace vermona {
 
-namespace {
-
 // A game is under way once the menu's first tick or a load has set the year
 // (nothing else writes it); its progress is unsaved while the saved values
 // differ from what the save file last held for it.
@@ -19,8 +17,6 @@ bool hasUnsavedProgress(Game &game) {
     const auto &last = game.store<SaveRecord>().lastWritten;
     return !last || *last != saveValuesOf(stateOf(game));
 }
-
-} // namespace
 
 bool confirmQuit(Game &game) {
     if (!hasUnsavedProgress(game)) {

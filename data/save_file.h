@@ -15,8 +15,10 @@ namespace vermona {
 
 struct GameState;
 
-// The one save slot, in the working directory.
+// The player's save in the working directory: slot 1 of kSaveSlots, the
+// others beside it as savedate2.sav and on.
 inline constexpr const char *kSaveFileName = "savedate.sav";
+inline constexpr int kSaveSlots = 10;
 inline constexpr int kSaveLines = 36;
 
 // Every value in this range is written and read back exactly: it is the
@@ -106,7 +108,10 @@ std::string saveDigest(const SaveValues &values);
 
 // Bookkeeping of one game, kept beside (not in) the game variables.
 struct SaveRecord {
-    // What the save file held when this game last saved or loaded it.
+    // The slot the game belongs to, where セーブ(S) saves it: 1 for a new
+    // game, else the one it was loaded from or last saved into.
+    int slot = 1;
+    // What that slot's save file held when this game last saved or loaded it.
     std::optional<SaveValues> lastWritten;
     // The digest of that save, and of the resume point this game last
     // wrote or loaded; empty for none.

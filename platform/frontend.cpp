@@ -93,10 +93,15 @@ std::vector<ScreenWindow *> Frontend::windows() const {
 }
 
 QWidget *Frontend::dialogParent() const {
-    if (auto *active = qobject_cast<ScreenWindow *>(QApplication::activeWindow())) {
+    QWidget *activeWindow = QApplication::activeWindow();
+    if (auto *active = qobject_cast<ScreenWindow *>(activeWindow)) {
         if (active->gameScreen() != nullptr && active->isVisible()) {
             return active;
         }
+    }
+    // A box asked by a window beside the screens belongs on it.
+    if (auto *view = dynamic_cast<ViewWindow *>(activeWindow); view != nullptr && view->isVisible()) {
+        return view;
     }
     return lastActive(nullptr);
 }
@@ -146,6 +151,10 @@ void Frontend::click(Control &control) {
 
 void Frontend::choose(MenuEntry &entry) {
     route([&] { game_.choose(entry); });
+}
+
+void Frontend::run(const std::function<void()> &handler) {
+    route([&] { game_.dispatch(handler); });
 }
 
 void Frontend::closeRequested() {

@@ -49,8 +49,9 @@ public:
     [[nodiscard]] std::vector<ScreenWindow *> windows() const;
     // An open window beside the screens (Game::openView), or null.
     [[nodiscard]] QWidget *viewWindow(const std::string &view) const;
-    // The window a message box belongs on: the active game window, else the
-    // one shown or activated last; null when none is visible.
+    // The window a message box belongs on: the active game window or window
+    // beside the screens, else the game window shown or activated last;
+    // null when none is visible.
     [[nodiscard]] QWidget *dialogParent() const;
     // The visible game window shown or activated last: the one in front.
     [[nodiscard]] ScreenWindow *frontWindow() const { return lastActive(nullptr); }
@@ -79,6 +80,9 @@ public:
     // From the windows.
     void click(Control &control);
     void choose(MenuEntry &entry);
+    // A handler of the game from a window beside the screens, run as a
+    // click is.
+    void run(const std::function<void()> &handler);
     void closeRequested();
     void windowActivated(ScreenWindow &window);
     void windowPainted(Screen &screen);

@@ -22,7 +22,7 @@ int QtPorts::messageBox(const Text &prompt, int style, const Text &title) {
     box.setText(QString::fromStdString(prompt.in(language)));
     if (asksYesNo(style)) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton((style & kDefaultNo) != 0 ? QMessageBox::No : QMessageBox::Yes);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }

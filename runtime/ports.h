@@ -16,6 +16,8 @@ inline constexpr int kOkOnly = 0;
 inline constexpr int kYesNo = 4;
 // Added to a style: the box shows the question icon.
 inline constexpr int kQuestion = 32;
+// Added to a Yes/No style: No, the answer that loses nothing, is the default.
+inline constexpr int kDefaultNo = 256;
 inline constexpr int kOk = 1;
 inline constexpr int kYes = 6;
 inline constexpr int kNo = 7;

@@ -1,25 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "start/main_menu_screen.h"
-
+#include "data/element.h"
 #include "data/game_screen.h"
 #include "data/growth_record.h"
 #include "data/save_game.h"
+#include "data/save_slots.h"
 #include "start/start_screens.h"
 
 namespace vermona {
-
-Text elementName(Var::Int element) {
-    switch (element) {
-    case 1:
-        return "炎";
-    case 2:
-        return "水";
-    case 3:
-        return "雷";
-    default:
-        return {};
-    }
-}
 
 namespace {
 
@@ -27,7 +14,10 @@ class MainMenuScreen : public GameScreen {
 public:
     explicit MainMenuScreen(Game &g) : GameScreen(g, ids::kMainMenu, "メニュー", 5400, 6450, 0x00FF00) {
         // Ctrl+S saves, as in any desktop program.
-        menuEntry("fail", "ファイル").child("save", "セーブ(S)", "Ctrl+S", [this] { save_Click(); });
+        menuEntry("fail", "ファイル")
+            .child("save", "セーブ(S)", "Ctrl+S", [this] { save_Click(); })
+            // Every slot, to save into or load any of them.
+            .child("slots", "セーブデータ一覧", [this] { game_.openView(kSlotsView); });
         // The growth record opens in a window of its own beside the screens.
         menuEntry("record", "記録").child("growth", "成長グラフ", [this] { game_.openView(kGrowthView); });
     }

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/game_screen.h"
 #include "data/save_game.h"
+#include "data/save_slots.h"
 #include "start/start_screens.h"
-
-#include <string_view>
 
 namespace vermona {
 
@@ -14,6 +13,8 @@ public:
     explicit TitleScreen(Game &g)
         : GameScreen(g, ids::kTitle, "ヴェルモナシュミレーション", 5895, 4410, 0xFFFF00) {
         menuEntry("help", "ロード", [this] { help_Click(); });
+        // Every slot, to load any of them; "ロード" itself loads slot 1.
+        menuEntry("slots", "セーブデータ一覧", [this] { game_.openView(kSlotsView); });
         // Each language by its own name, whichever is shown.
         menuEntry("language", Text::verbatim("言語 / Language"))
             .child("japanese", Text::verbatim("日本語"), [this] { game_.chooseLanguage("ja"); })
@@ -32,7 +33,7 @@ public:
     void Command1_Click() {
         if (hasResumePoint()) {
             if (game_.msgBox("前回の続きから再開しますか？", kYesNo | kQuestion, "ヴェルモナ") == kYes &&
-                load(kResumeSlot)) {
+                loadAndGoOn(game_, kResumeSlot)) {
                 return;
             }
             removeResumePoint();
@@ -41,29 +42,7 @@ public:
         changeTo(ids::kHeroSetup);
     }
 
-    void help_Click() { load(kPlayerSlot); }
-
-private:
-    // Loads a slot and goes on from the menu; false with the reason told
-    // when it cannot be loaded. An edited save ends the program, as
-    // designed; an edited resume point only gives way to a new game.
-    bool load(const SaveSlot &slot) {
-        const LoadResult loaded = loadGame(game_, slot);
-        if (loaded.fault == LoadFault::NotWhole) {
-            game_.msgBox("データの変更はしないようにして下さい！", kOkOnly, fieldCheckTitle(loaded.line));
-            if (std::string_view(slot.save) == kPlayerSlot.save) {
-                game_.end();
-            }
-            return false;
-        }
-        if (!loaded.ok()) {
-            game_.msgBox(loadFailureMessage(loaded, slot.save), kOkOnly, "ヴェルモナ");
-            return false;
-        }
-        game_.msgBox("ロード終了", kOkOnly, "ヴェルモナ");
-        changeTo(ids::kMainMenu);
-        return true;
-    }
+    void help_Click() { loadAndGoOn(game_, kPlayerSlot); }
 };
 
 } // namespace

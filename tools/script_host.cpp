@@ -5,6 +5,7 @@
 #include "data/game_screen.h"
 #include "data/growth_record.h"
 #include "data/save_game.h"
+#include "data/save_slots.h"
 
 #include <algorithm>
 #include <charconv>
@@ -101,9 +102,9 @@ void printRecord(std::ostream &out, const GrowthRecord &r) {
         return;
     }
     auto week = [&](const GrowthPoint &p) {
-        out << "week " << dateText(p.date).japanese() << " 攻撃力 " << p.attack << " 防御力 " << p.defense << " 早さ "
-            << p.speed << " HP " << p.hp << " 知力 " << p.intellect << " MP " << p.mp << " 疲労 " << p.fatigue
-            << '\n';
+        out << "week " << dateText(p.date).japanese() << " 攻撃力 " << p.attack << " 防御力 " << p.defense
+            << " 早さ " << p.speed << " HP " << p.hp << " 知力 " << p.intellect << " MP " << p.mp << " 疲労 "
+            << p.fatigue << '\n';
     };
     auto tournament = [&](const TournamentResult &x) {
         out << "tournament " << dateText(x.date).japanese() << ' ' << x.wins << "勝" << x.losses << "敗 相手"
@@ -266,15 +267,27 @@ void ScriptHost::runLine(const std::string &text) {
     }
     using Command = void (ScriptHost::*)(const Line &);
     static const std::map<std::string, Command, std::less<>> kCommands{
-        {"click", &ScriptHost::click},      {"menu", &ScriptHost::menu},
-        {"answer", &ScriptHost::answer},    {"random", &ScriptHost::random},
-        {"seed", &ScriptHost::seed},        {"get", &ScriptHost::variable},
-        {"set", &ScriptHost::variable},     {"caption", &ScriptHost::caption},
-        {"tip", &ScriptHost::property},     {"visible", &ScriptHost::property},
-        {"enabled", &ScriptHost::property}, {"line", &ScriptHost::lineEnd},
-        {"show", &ScriptHost::show},        {"screens", &ScriptHost::listScreens},
-        {"wait", &ScriptHost::waitCommand}, {"record", &ScriptHost::record},
+        {"click", &ScriptHost::click},
+        {"menu", &ScriptHost::menu},
+        {"answer", &ScriptHost::answer},
+        {"random", &ScriptHost::random},
+        {"seed", &ScriptHost::seed},
+        {"get", &ScriptHost::variable},
+        {"set", &ScriptHost::variable},
+        {"caption", &ScriptHost::caption},
+        {"tip", &ScriptHost::property},
+        {"visible", &ScriptHost::property},
+        {"enabled", &ScriptHost::property},
+        {"line", &ScriptHost::lineEnd},
+        {"show", &ScriptHost::show},
+        {"screens", &ScriptHost::listScreens},
+        {"wait", &ScriptHost::waitCommand},
+        {"record", &ScriptHost::record},
         {"shot", &ScriptHost::shot},
+        {"slots", &ScriptHost::listSlots},
+        {"saveslot", &ScriptHost::slotButton},
+        {"loadslot", &ScriptHost::slotButton},
+        {"deleteslot", &ScriptHost::slotButton},
     };
     auto command = kCommands.find(line.words[0]);
     if (command == kCommands.end()) {
@@ -475,6 +488,58 @@ void ScriptHost::shot(const Line &line) {
                                               : windows_->shotView(name, line.words[2]);
     if (!err.empty()) {
         throw Failure{err};
+    }
+}
+
+void ScriptHost::listSlots(const Line &line) {
+    line.need(1);
+    for (const SlotSummary &slot : readSlots()) {
+        out_ << "slot " << slot.number << ": ";
+        if (slot.state == SlotState::Empty) {
+            out_ << "empty\n";
+            continue;
+        }
+        // The row as the list shows it, each value after its column's name;
+        // not when it was saved, so that a transcript reads the same on
+        // every run.
+        out_ << shown(slotCell(slot, kSlotDate));
+        if (slot.state == SlotState::Saved) {
+            for (int column = kSlotElement; column <= kSlotMoney; ++column) {
+                out_ << ' ' << shown(slotColumnName(column)) << ' ' << shown(slotCell(slot, column));
+            }
+        }
+        out_ << '\n';
+    }
+}
+
+void ScriptHost::slotButton(const Line &line) {
+    line.need(2);
+    const std::string &command = line.words[0];
+    long long n = 0;
+    if (!parseInt(line.words[1], n) || n < 1 || n > kSaveSlots) {
+        throw Failure{command + " needs a slot from 1 to " + std::to_string(kSaveSlots) + ", got \"" +
+                      line.words[1] + "\""};
+    }
+    const int number = static_cast<int>(n);
+    // As the list's buttons: only where the list opens, and only those it
+    // offers for the slot.
+    if (!slotListReachable(game_)) {
+        throw Failure{"the slot list opens only on the title screen or the main menu"};
+    }
+    bool (*button)(Game &, int) = &saveToSlot;
+    if (command == "saveslot") {
+        if (!canSaveToSlots(game_)) {
+            throw Failure{"the slot list saves only from the main menu"};
+        }
+    } else {
+        if (!canLoadOrDelete(readSlot(number))) {
+            throw Failure{"slot " + std::to_string(number) + " is empty"};
+        }
+        button = command == "loadslot" ? &loadFromSlot : &deleteSlot;
+    }
+    game_.dispatch([&] { button(game_, number); });
+    if (windows_ != nullptr) {
+        windows_->wait(0);
     }
 }
 

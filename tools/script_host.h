@@ -89,6 +89,8 @@ private:
     void waitCommand(const Line &line);
     void record(const Line &line);
     void shot(const Line &line);
+    void listSlots(const Line &line);
+    void slotButton(const Line &line); // saveslot, loadslot, deleteslot
     // The screen named in a command; it must exist (and be visible to be
     // clicked).
     Screen &existing(const std::string &form, bool mustBeVisible);

@@ -374,6 +374,40 @@
         <message>
             <source>押しても何も起こらない</source>
             <translation>Does nothing when pressed</translation>
+            <source>yyyy年M月d日 H:mm</source>
+            <translation>d MMM yyyy, HH:mm</translation>
+        </message>
+        <message>
+            <source>セーブデータ一覧</source>
+            <translation>Saved Games</translation>
+        </message>
+        <message>
+            <source>ロード</source>
+            <translation>Load</translation>
+        </message>
+        <message>
+            <source>セーブ</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>削除</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>閉じる</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>炎</source>
+            <translation>Fire</translation>
+        </message>
+        <message>
+            <source>水</source>
+            <translation>Aqua</translation>
+        </message>
+        <message>
+            <source>雷</source>
+            <translation>Volt</translation>
         </message>
         <message>
             <source>セーブしていません。終了しますか？</source>
@@ -458,6 +492,56 @@
         <message>
             <source>、</source>
             <translation>, </translation>
+            <source>データの変更はしないようにして下さい！</source>
+            <translation>Please don't tamper with the save data!</translation>
+        </message>
+        <message>
+            <source>ロード終了</source>
+            <translation>Game loaded.</translation>
+        </message>
+        <message>
+            <source>番号</source>
+            <translation>No.</translation>
+        </message>
+        <message>
+            <source>属性</source>
+            <translation>Elem.</translation>
+        </message>
+        <message>
+            <source>所持金</source>
+            <translation>Money</translation>
+        </message>
+        <message>
+            <source>セーブした日時</source>
+            <translation>Saved</translation>
+        </message>
+        <message>
+            <source>空き</source>
+            <translation>Empty</translation>
+        </message>
+        <message>
+            <source>変更されたデータ</source>
+            <translation>Edited data</translation>
+        </message>
+        <message>
+            <source>読み込めないデータ</source>
+            <translation>Unreadable data</translation>
+        </message>
+        <message>
+            <source>スロット%1には別のゲームがセーブされています。上書きしますか？</source>
+            <translation>Slot %1 holds another game. Save over it?</translation>
+        </message>
+        <message>
+            <source>セーブしていません。ロードしますか？</source>
+            <translation>You haven't saved. Load anyway?</translation>
+        </message>
+        <message>
+            <source>スロット%1のセーブデータと成長の記録を削除しますか？</source>
+            <translation>Delete the saved game in slot %1 and its growth record?</translation>
+        </message>
+        <message>
+            <source>スロット%1を削除できませんでした。</source>
+            <translation>Slot %1 could not be deleted.</translation>
         </message>
         <message>
             <source>主人公設定２</source>
@@ -466,18 +550,6 @@
         <message>
             <source>主人公の属性を決めて下さい</source>
             <translation>Choose your hero's element</translation>
-        </message>
-        <message>
-            <source>炎</source>
-            <translation>Fire</translation>
-        </message>
-        <message>
-            <source>水</source>
-            <translation>Aqua</translation>
-        </message>
-        <message>
-            <source>雷</source>
-            <translation>Volt</translation>
         </message>
         <message>
             <source>主人公設定</source>
@@ -588,16 +660,8 @@
             <translation>G</translation>
         </message>
         <message>
-            <source>属性</source>
-            <translation>Elem.</translation>
-        </message>
-        <message>
             <source>ヴェルモナシュミレーション</source>
             <translation>Vermona Simulation</translation>
-        </message>
-        <message>
-            <source>ロード</source>
-            <translation>Load</translation>
         </message>
         <message>
             <source>ヴェルモナシュミレーションゲーム</source>
@@ -610,14 +674,6 @@
         <message>
             <source>前回の続きから再開しますか？</source>
             <translation>Carry on from where you left off last time?</translation>
-        </message>
-        <message>
-            <source>データの変更はしないようにして下さい！</source>
-            <translation>Please don't tamper with the save data!</translation>
-        </message>
-        <message>
-            <source>ロード終了</source>
-            <translation>Game loaded.</translation>
         </message>
         <message>
             <source>主人公は魔法を唱えた！敵に%1のダメージ</source>

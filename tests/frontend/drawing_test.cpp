@@ -230,8 +230,9 @@ TEST(WindowMenus, MenuBarsFollowTheScreensMenus) {
     QAction *file = bar->actions().front();
     EXPECT_EQ(file->text().toStdString(), "ファイル");
     ASSERT_NE(file->menu(), nullptr);
-    ASSERT_EQ(file->menu()->actions().size(), 1);
+    ASSERT_EQ(file->menu()->actions().size(), 2);
     EXPECT_EQ(file->menu()->actions().front()->text().toStdString(), "セーブ(S)");
+    EXPECT_EQ(file->menu()->actions().back()->text().toStdString(), "セーブデータ一覧");
     // The growth record beside it.
     QAction *record = bar->actions().back();
     EXPECT_EQ(record->text().toStdString(), "記録");

@@ -3,7 +3,9 @@
 # Kills a game with SIGKILL at random moments of its play, starts it again in
 # the same folder and takes the offer to resume: the game goes on from a week
 # its menu really showed, at most the week in progress is lost, and a torn
-# file is never loaded.
+# file is never loaded. The game is kept in slot 3 and saved there every few
+# weeks: whatever moment the kill came at, that slot loads a week the menu
+# showed with its whole record, and the resumed game still saves there.
 # Usage: kill_and_resume.sh VERMONA_SCRIPT WORKDIR [ROUNDS]
 set -euo pipefail
 host=$1
@@ -20,10 +22,12 @@ cd "$work"
   for _ in $(seq 10); do echo "click Form2.Command1"; done
   echo "click Form10.Command2"
   echo "caption Form3.Label11"; echo "caption Form3.Label12"; echo "get money"
+  echo "saveslot 3"
   for w in $(seq 300); do
     echo "click Form3.Command1"
     echo "click Form4.Command$(( w % 3 == 0 ? 1 : 8 ))" # rest, or a paid job
     echo "caption Form3.Label11"; echo "caption Form3.Label12"; echo "get money"
+    [ $(( w % 7 )) -ne 0 ] || echo "menu Form3.save"
   done
 } > play.script
 
@@ -68,7 +72,18 @@ for round in $(seq "$rounds"); do
     fi
     continue
   fi
-  (cd "$dir" && printf 'answer 6\nclick Form1.Command1\ncaption Form3.Label11\ncaption Form3.Label12\nget money\n' |
+  if [ -e "$dir/savedate3.sav" ]; then
+    # Slot 3 as a player would load it, in a folder of its own.
+    mkdir "$dir/slot3" && cp "$dir/savedate3.sav" "$dir/growth_record3.csv" "$dir/slot3/" 2>/dev/null || true
+    (cd "$dir/slot3" && printf 'loadslot 3\ncaption Form3.Label11\ncaption Form3.Label12\nget money\nrecord\n' |
+       "$host" > out.txt 2>&1) || true
+    saved_at=$(grep -nxF "$(weeks < "$dir/slot3/out.txt")" reference.txt | cut -d: -f1 | head -1)
+    if [ -z "$saved_at" ] || [ "$(grep -c '^week ' "$dir/slot3/out.txt")" -ne "$saved_at" ]; then
+      echo "round $round: slot 3 holds no week the menu showed with its whole record"; cat "$dir/slot3/out.txt"; exit 1
+    fi
+  fi
+  (cd "$dir" &&
+     printf 'answer 6\nclick Form1.Command1\ncaption Form3.Label11\ncaption Form3.Label12\nget money\nmenu Form3.save\nslots\n' |
      "$host" > again.txt 2>&1) || { echo "round $round: the resumed game failed"; cat "$dir/again.txt"; exit 1; }
   if [ "$(sed -n 1p "$dir/again.txt")" != 'box "ヴェルモナ" "前回の続きから再開しますか？" 36 -> 6' ] ||
      [ "$(sed -n 2p "$dir/again.txt")" != 'box "ヴェルモナ" "ロード終了" 0 -> 1' ]; then
@@ -83,6 +98,13 @@ for round in $(seq "$rounds"); do
   # menu's resume point and its printing: never an earlier one.
   if [ "$at" -lt "$shown" ] || [ "$at" -gt $(( shown + 1 )) ]; then
     echo "round $round: resumed at week $at, but $shown weeks had been shown"; exit 1
+  fi
+  # Past its first week the game belonged to slot 3, and saved there again.
+  year=$(sed -n 's/^Form3\.Label11 = "\(.*\)"$/\1/p' "$dir/again.txt")
+  date=$(sed -n 's/^Form3\.Label12 = "\(.*\)"$/\1/p' "$dir/again.txt")
+  if [ "$at" -ge 2 ] && { ! grep -qxF 'slot 1: empty' "$dir/again.txt" ||
+                         ! grep -q "^slot 3: $year $date " "$dir/again.txt"; }; then
+    echo "round $round: the resumed game did not save into its slot"; cat "$dir/again.txt"; exit 1
   fi
   resumed_rounds=$(( resumed_rounds + 1 ))
   echo "round $round: killed after $shown weeks shown, resumed at week $at"
