@@ -372,8 +372,6 @@
             <translation>Vermona</translation>
         </message>
         <message>
-            <source>押しても何も起こらない</source>
-            <translation>Does nothing when pressed</translation>
             <source>yyyy年M月d日 H:mm</source>
             <translation>d MMM yyyy, HH:mm</translation>
         </message>
@@ -408,6 +406,10 @@
         <message>
             <source>雷</source>
             <translation>Volt</translation>
+        </message>
+        <message>
+            <source>押しても何も起こらない</source>
+            <translation>Does nothing when pressed</translation>
         </message>
         <message>
             <source>セーブしていません。終了しますか？</source>
@@ -490,8 +492,6 @@
             <translation>Game saved.</translation>
         </message>
         <message>
-            <source>、</source>
-            <translation>, </translation>
             <source>データの変更はしないようにして下さい！</source>
             <translation>Please don't tamper with the save data!</translation>
         </message>
@@ -542,6 +542,10 @@
         <message>
             <source>スロット%1を削除できませんでした。</source>
             <translation>Slot %1 could not be deleted.</translation>
+        </message>
+        <message>
+            <source>、</source>
+            <translation>, </translation>
         </message>
         <message>
             <source>主人公設定２</source>
