@@ -236,6 +236,7 @@ TEST(English, TheLanguageMenuReachesEveryOpenWindowAndIsRemembered) {
     Windows::settle();
     platform::ScreenWindow *title = w.window("Form1");
     const QString japanese = title->windowTitle();
+    const QImage japaneseTown = w.client("Form12");
     auto choose = [&](const char *entry) {
         w.game.choose(*w.game.find(ids::kTitle)->findMenu(entry));
         Windows::settle();
@@ -245,12 +246,16 @@ TEST(English, TheLanguageMenuReachesEveryOpenWindowAndIsRemembered) {
     EXPECT_EQ(qobject_cast<QPushButton *>(w.widget("Form1", "Command1"))->text().toStdString(),
               Text("開始").in(w.game.translation()));
     EXPECT_NE(w.window("Form12")->windowTitle(), QStringLiteral("町"));
+    // The town's signs in English at once.
+    const QRect sign = w.widget("Form12", "Command1")->geometry();
+    EXPECT_NE(w.client("Form12").copy(sign), japaneseTown.copy(sign));
     EXPECT_EQ(app::startLanguage(), "en");
     // The menu names each language in its own words, whichever is shown.
     EXPECT_EQ(title->menuBar()->actions().last()->text(), QStringLiteral("言語 / Language"));
     choose("japanese");
     EXPECT_EQ(title->windowTitle(), japanese);
     EXPECT_EQ(w.window("Form12")->windowTitle(), QStringLiteral("町"));
+    EXPECT_EQ(w.client("Form12"), japaneseTown);
     EXPECT_EQ(app::startLanguage(), "ja");
     QSettings().remove(QStringLiteral("language"));
 }
