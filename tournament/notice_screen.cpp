@@ -23,10 +23,9 @@ public:
     // The countdown is one sentence over the three labels; on the day itself
     // a language may say so instead of counting.
     void Form_Load() override {
-        const bool today = s.daysToTournament == 0 && !s.daysToTournament.empty();
-        const Text sentence =
-            (today ? Text::meaning("次回開催は|%n|日後です。", "today") : Text("次回開催は|%n|日後です。"))
-                .count(s.daysToTournament);
+        const Text sentence = (s.daysToTournament == 0 ? Text::meaning("次回開催は|%n|日後です。", "today")
+                                                       : Text("次回開催は|%n|日後です。"))
+                                  .count(s.daysToTournament);
         Label1.setCaption(Text(sentence).part(0));
         Label2.setCaption(Text(sentence).part(1));
         Label3.setCaption(Text(sentence).part(2));
