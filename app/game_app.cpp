@@ -2,6 +2,7 @@
 #include "app/game_app.h"
 
 #include "app/all_screens.h"
+#include "app/english_look.h"
 #include "app/growth_chart_window.h"
 #include "app/language.h"
 #include "app/save_slots_window.h"
@@ -54,6 +55,7 @@ platform::Appearance gameAppearance() {
     };
     look.defaultFace = kGothic;
     look.defaultPoints = 9;
+    look.languages[std::string(kEnglish)] = englishLook();
     return look;
 }
 

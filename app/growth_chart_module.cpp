@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QFontMetricsF>
+#include <QGraphicsSimpleTextItem>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -33,13 +35,17 @@ using vermona::WeekDate;
 // Texts in the player's language: the game's wordings through the
 // application's translator, as its screens have them.
 QString chartDate(const WeekDate &d) {
-    return QCoreApplication::translate("vermona", "%1年目").arg(d.year) + QLatin1Char(' ') +
-           QCoreApplication::translate("vermona", "%1月%2週目").arg(d.month).arg(d.week);
+    return QCoreApplication::translate("vermona", "%1年目 %2月%3週目").arg(d.year).arg(d.month).arg(d.week);
 }
 
 // Months since 1年目1月 as the calendar names them.
 QString monthLabel(Var::Int months) {
     return QCoreApplication::translate("vermona", "%1年目%2月").arg(months / 12 + 1).arg(months % 12 + 1);
+}
+
+// A week of a short record, between its months.
+QString weekLabel(Var::Int weeks) {
+    return QCoreApplication::translate("vermona", "%1月%2週").arg(weeks / 4 % 12 + 1).arg(weeks % 4 + 1);
 }
 
 QString resultText(const TournamentResult &t) {
@@ -49,24 +55,36 @@ QString resultText(const TournamentResult &t) {
         .arg(t.entrants);
 }
 
-QString shown(const char *wording) { return QCoreApplication::translate("vermona", wording); }
+// A wording and its sense, as the menu words a value.
+struct Name {
+    const char *source;
+    const char *sense;
+};
 
-constexpr const char *kFatigue = QT_TRANSLATE_NOOP("vermona", "疲労");
+QString shown(const Name &name) { return QCoreApplication::translate("vermona", name.source, name.sense); }
 
-// The six values on the left axis, as the menu labels them.
+constexpr Name kFatigue = QT_TRANSLATE_NOOP3("vermona", "疲労", "");
+
+// The six values on the left axis, as the menu labels them: its 攻撃力 is
+// the hero's strength.
 struct Value {
-    const char *name;
+    Name name;
     Var::Int GrowthPoint::*member;
     QColor colour;
 };
 const std::array<Value, 6> kValues{{
-    {QT_TRANSLATE_NOOP("vermona", "攻撃力"), &GrowthPoint::attack, QColor(0xD0, 0x30, 0x30)},
-    {QT_TRANSLATE_NOOP("vermona", "防御力"), &GrowthPoint::defense, QColor(0x30, 0x60, 0xD0)},
-    {QT_TRANSLATE_NOOP("vermona", "早さ"), &GrowthPoint::speed, QColor(0x20, 0xA0, 0x40)},
-    {QT_TRANSLATE_NOOP("vermona", "HP"), &GrowthPoint::hp, QColor(0xE0, 0x80, 0x10)},
-    {QT_TRANSLATE_NOOP("vermona", "知力"), &GrowthPoint::intellect, QColor(0x80, 0x40, 0xC0)},
-    {QT_TRANSLATE_NOOP("vermona", "MP"), &GrowthPoint::mp, QColor(0x10, 0xA0, 0xB0)},
+    {QT_TRANSLATE_NOOP3("vermona", "攻撃力", "menu"), &GrowthPoint::attack, QColor(0xD0, 0x30, 0x30)},
+    {QT_TRANSLATE_NOOP3("vermona", "防御力", ""), &GrowthPoint::defense, QColor(0x30, 0x60, 0xD0)},
+    {QT_TRANSLATE_NOOP3("vermona", "早さ", ""), &GrowthPoint::speed, QColor(0x20, 0xA0, 0x40)},
+    {QT_TRANSLATE_NOOP3("vermona", "HP", ""), &GrowthPoint::hp, QColor(0xE0, 0x80, 0x10)},
+    {QT_TRANSLATE_NOOP3("vermona", "知力", ""), &GrowthPoint::intellect, QColor(0x80, 0x40, 0xC0)},
+    {QT_TRANSLATE_NOOP3("vermona", "MP", ""), &GrowthPoint::mp, QColor(0x10, 0xA0, 0xB0)},
 }};
+
+// Where the chart's own labels may go: the room between them, and the rows
+// of tournament results above the plot.
+constexpr qreal kLabelGap = 10;
+constexpr int kResultRows = 2;
 
 class GrowthChartView : public QChartView {
 public:
@@ -77,6 +95,10 @@ public:
         setChart(chart);
         chart->legend()->setFont(font_);
         chart->legend()->setAlignment(Qt::AlignBottom);
+        // Room above the plot for the tournaments' results, clear of the
+        // lines and of the axes' numbers.
+        const int line = QFontMetrics(font_).height();
+        chart->setMargins(QMargins(8, 8 + kResultRows * (line + 2), 8, 8));
 
         weeks_ = new QCategoryAxis;
         weeks_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -108,6 +130,8 @@ public:
         QPen pen = fatigue->pen();
         pen.setStyle(Qt::DashLine);
         fatigue->setPen(pen);
+        // The labels follow the plot wherever the window puts it.
+        connect(chart, &QChart::plotAreaChanged, this, [this] { placeLabels(); });
         retranslate();
     }
 
@@ -152,7 +176,7 @@ private:
         fitAxes();
     }
 
-    QLineSeries *addLine(const char *name, const QColor &colour, QValueAxis *yAxis) {
+    QLineSeries *addLine(const Name &name, const QColor &colour, QValueAxis *yAxis) {
         auto *series = new QLineSeries;
         series->setPointsVisible(true);
         QPen pen(colour);
@@ -168,13 +192,18 @@ private:
         return series;
     }
 
-    // One series per tournament, so that each mark carries its own result.
+    // One series per tournament, so that each mark carries its own result,
+    // and its result written above the plot.
     void showTournaments() {
         for (QScatterSeries *s : tournaments_) {
             chart()->removeSeries(s);
             delete s;
         }
         tournaments_.clear();
+        for (QGraphicsSimpleTextItem *label : results_) {
+            delete label;
+        }
+        results_.clear();
         for (const TournamentResult &t : record_.tournaments) {
             auto *s = new QScatterSeries;
             s->setName(QCoreApplication::translate("vermona", "大会"));
@@ -183,11 +212,6 @@ private:
             s->setColor(QColor(0xE0, 0xB0, 0x00));
             s->setBorderColor(QColor(0x80, 0x60, 0x00));
             s->append(static_cast<qreal>(t.date.index()), 0.93);
-            // Literal text: the format has no @ tags.
-            s->setPointLabelsFormat(resultText(t));
-            s->setPointLabelsVisible(true);
-            s->setPointLabelsFont(font_);
-            s->setPointLabelsClipping(false);
             chart()->addSeries(s);
             s->attachAxis(weeks_);
             s->attachAxis(marks_);
@@ -209,7 +233,123 @@ private:
                 }
             }
             tournaments_.push_back(s);
+            auto *label = new QGraphicsSimpleTextItem(resultText(t), chart());
+            label->setData(0, QStringLiteral("result"));
+            label->setFont(font_);
+            label->setBrush(QColor(0x60, 0x48, 0x00));
+            results_.push_back(label);
         }
+        placeLabels();
+    }
+
+    // A week's place across the plot, in the chart's coordinates.
+    [[nodiscard]] qreal xOf(qreal week) const {
+        const QRectF plot = chart()->plotArea();
+        const qreal span = weeks_->max() - weeks_->min();
+        return span <= 0 ? plot.left() : plot.left() + (week - weeks_->min()) / span * plot.width();
+    }
+
+    // Each result above its mark, inside the plot's width, in the first row
+    // where it keeps clear of the results after it: the latest are the ones
+    // written when there is not room for all. One that finds no room is left
+    // to its mark's tooltip.
+    void placeResults() {
+        const QRectF plot = chart()->plotArea();
+        std::array<qreal, kResultRows> free{}; // where each row is taken from, going left
+        free.fill(plot.right());
+        const qreal line = QFontMetricsF(font_).height() + 2;
+        for (std::size_t i = results_.size(); i-- > 0;) {
+            QGraphicsSimpleTextItem *label = results_[i];
+            const qreal width = label->boundingRect().width();
+            const qreal x =
+                std::clamp(xOf(static_cast<qreal>(record_.tournaments[i].date.index())) - width / 2,
+                           plot.left(), std::max(plot.left(), plot.right() - width));
+            const auto row = std::find_if(free.begin(), free.end(), [&](qreal f) { return x + width <= f; });
+            const bool room = row != free.end() && width <= plot.width();
+            label->setVisible(room);
+            if (!room) {
+                continue;
+            }
+            *row = x - kLabelGap;
+            label->setPos(x, plot.top() - line * static_cast<qreal>(row - free.begin() + 1));
+        }
+    }
+
+    // The week axis: months by year and month, as many as fit side by side
+    // within the plot's width, and the weeks between them in a short record
+    // where they fit too.
+    void placeWeekLabels() {
+        const auto [first, last, top] = fitted_;
+        if (first < 0) {
+            return;
+        }
+        const QRectF plot = chart()->plotArea();
+        const QFontMetricsF metrics(font_);
+        std::vector<std::pair<qreal, qreal>> taken; // left and right of each label placed
+        const auto extent = [&](Var::Int week, const QString &text) {
+            const qreal width = metrics.horizontalAdvance(text);
+            const qreal left = xOf(static_cast<qreal>(week)) - width / 2;
+            return std::pair(left, left + width);
+        };
+        const auto inside = [&](const std::pair<qreal, qreal> &e) {
+            return e.first >= plot.left() - kLabelGap && e.second <= plot.right() + kLabelGap;
+        };
+        const auto clear = [&](const std::pair<qreal, qreal> &e) {
+            return std::none_of(taken.begin(), taken.end(), [&](const auto &t) {
+                return e.first < t.second + kLabelGap && e.second + kLabelGap > t.first;
+            });
+        };
+        std::map<Var::Int, QString> labels;          // by week; categories go in in order
+        const Var::Int firstMonth = (first + 3) / 4; // months since the start, rounded up
+        const Var::Int lastMonth = last / 4;
+        for (Var::Int step : {1, 2, 3, 6, 12, 24, 60, 120, 600, 6000}) {
+            taken.clear();
+            labels.clear();
+            bool fits = true;
+            for (Var::Int m = (firstMonth + step - 1) / step * step; m <= lastMonth && fits; m += step) {
+                const QString text = monthLabel(m);
+                const auto e = extent(m * 4, text);
+                if (!inside(e)) {
+                    continue;
+                }
+                fits = clear(e);
+                taken.push_back(e);
+                labels[m * 4] = text;
+            }
+            if (fits) {
+                break;
+            }
+        }
+        // A short record names its weeks between the months too.
+        if (last - first < 8) {
+            for (Var::Int i = first; i <= last; ++i) {
+                const QString text = weekLabel(i);
+                if (const auto e = extent(i, text); i % 4 != 0 && inside(e) && clear(e)) {
+                    taken.push_back(e);
+                    labels[i] = text;
+                }
+            }
+        }
+        if (labels == shownWeeks_) {
+            return;
+        }
+        shownWeeks_ = labels;
+        const qreal lo = weeks_->min();
+        const qreal hi = weeks_->max();
+        for (const QString &label : weeks_->categoriesLabels()) {
+            weeks_->remove(label);
+        }
+        // A label on the first week needs a category that ends there.
+        weeks_->setStartValue(lo - 1);
+        for (const auto &[week, label] : labels) {
+            weeks_->append(label, static_cast<qreal>(week));
+        }
+        weeks_->setRange(lo, hi);
+    }
+
+    void placeLabels() {
+        placeWeekLabels();
+        placeResults();
     }
 
     void fitAxes() {
@@ -232,47 +372,12 @@ private:
         }
         fitted_ = {first, last, top};
         // Half a week of room on either side, so the first and last marks
-        // and labels are not cut by the frame.
-        const qreal lo = static_cast<qreal>(first) - 0.5;
-        const qreal hi = static_cast<qreal>(last) + 0.5;
+        // are not cut by the frame.
         abilities_->setRange(0, static_cast<qreal>(top) * 1.1);
         abilities_->applyNiceNumbers();
-
-        // Months labelled by year and month, a few at most whatever the span.
-        for (const QString &label : weeks_->categoriesLabels()) {
-            weeks_->remove(label);
-        }
-        // A label on the first week needs a category that ends there.
-        weeks_->setStartValue(lo - 1);
-        const Var::Int firstMonth = (first + 3) / 4; // months since the start, rounded up
-        const Var::Int lastMonth = last / 4;
-        const Var::Int span = std::max<Var::Int>(lastMonth - firstMonth + 1, 1);
-        Var::Int step = 1;
-        for (Var::Int s : {1, 2, 3, 6, 12, 24, 60, 120, 600}) {
-            step = s;
-            if (span / s <= 8) {
-                break;
-            }
-        }
-        std::map<Var::Int, QString> labels; // by week; categories go in in order
-        for (Var::Int m = firstMonth; m <= lastMonth; ++m) {
-            if (m % step == 0) {
-                labels[m * 4] = monthLabel(m);
-            }
-        }
-        // A short record names its weeks between the months too.
-        if (last - first < 8) {
-            for (Var::Int i = first; i <= last; ++i) {
-                if (i % 4 != 0) {
-                    labels[i] =
-                        QCoreApplication::translate("vermona", "%1月%2週").arg(i / 4 % 12 + 1).arg(i % 4 + 1);
-                }
-            }
-        }
-        for (const auto &[week, label] : labels) {
-            weeks_->append(label, static_cast<qreal>(week));
-        }
-        weeks_->setRange(lo, hi);
+        weeks_->setRange(static_cast<qreal>(first) - 0.5, static_cast<qreal>(last) + 0.5);
+        shownWeeks_.clear();
+        placeLabels();
     }
 
     void hoverWeek(const QPointF &at, bool entered) {
@@ -292,7 +397,7 @@ private:
     static QString weekTip(const GrowthPoint &p) {
         QString text = chartDate(p.date);
         // A line per value: its name as the legend has it, and the number.
-        const auto line = [&](const char *name, Var::Int value) {
+        const auto line = [&](const Name &name, Var::Int value) {
             text += QLatin1Char('\n') + shown(name) + QLatin1Char(' ') + QString::number(value);
         };
         for (const Value &v : kValues) {
@@ -309,8 +414,10 @@ private:
     QValueAxis *fatigueAxis_ = nullptr;
     QValueAxis *marks_ = nullptr;
     std::vector<QLineSeries *> lines_;
-    std::vector<const char *> lineNames_; // the lines' wordings, untranslated
+    std::vector<Name> lineNames_; // the lines' wordings, untranslated
     std::vector<QScatterSeries *> tournaments_;
+    std::vector<QGraphicsSimpleTextItem *> results_;              // one per tournament, above its mark
+    std::map<Var::Int, QString> shownWeeks_;                      // the week axis's labels, by week
     std::tuple<Var::Int, Var::Int, Var::Int> fitted_{-1, -1, -1}; // first and last week, top value
 };
 

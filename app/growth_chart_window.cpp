@@ -58,8 +58,7 @@ const ChartModule &chartModule() {
 
 // Dates and results read as in the chart's marks and tooltips.
 QString weekText(const WeekDate &d) {
-    return QCoreApplication::translate("vermona", "%1年目").arg(d.year) + QLatin1Char(' ') +
-           QCoreApplication::translate("vermona", "%1月%2週目").arg(d.month).arg(d.week);
+    return QCoreApplication::translate("vermona", "%1年目 %2月%3週目").arg(d.year).arg(d.month).arg(d.week);
 }
 
 QString resultText(const TournamentResult &t) {
@@ -69,22 +68,25 @@ QString resultText(const TournamentResult &t) {
         .arg(t.entrants);
 }
 
-// The columns: the date, the chart's seven lines under the chart's names,
-// and a tournament's result.
+// The columns: the date, the chart's seven lines under the chart's names
+// (the menu's, whose 攻撃力 is the hero's strength), and a tournament's result.
 struct Column {
-    const char *name;
+    struct {
+        const char *source;
+        const char *sense;
+    } name;
     Var::Int GrowthPoint::*member;
 };
 const std::array<Column, 9> kColumns{{
-    {QT_TRANSLATE_NOOP("vermona", "日付"), nullptr},
-    {QT_TRANSLATE_NOOP("vermona", "攻撃力"), &GrowthPoint::attack},
-    {QT_TRANSLATE_NOOP("vermona", "防御力"), &GrowthPoint::defense},
-    {QT_TRANSLATE_NOOP("vermona", "早さ"), &GrowthPoint::speed},
-    {QT_TRANSLATE_NOOP("vermona", "HP"), &GrowthPoint::hp},
-    {QT_TRANSLATE_NOOP("vermona", "知力"), &GrowthPoint::intellect},
-    {QT_TRANSLATE_NOOP("vermona", "MP"), &GrowthPoint::mp},
-    {QT_TRANSLATE_NOOP("vermona", "疲労"), &GrowthPoint::fatigue},
-    {QT_TRANSLATE_NOOP("vermona", "大会"), nullptr},
+    {QT_TRANSLATE_NOOP3("vermona", "日付", ""), nullptr},
+    {QT_TRANSLATE_NOOP3("vermona", "攻撃力", "menu"), &GrowthPoint::attack},
+    {QT_TRANSLATE_NOOP3("vermona", "防御力", ""), &GrowthPoint::defense},
+    {QT_TRANSLATE_NOOP3("vermona", "早さ", ""), &GrowthPoint::speed},
+    {QT_TRANSLATE_NOOP3("vermona", "HP", ""), &GrowthPoint::hp},
+    {QT_TRANSLATE_NOOP3("vermona", "知力", ""), &GrowthPoint::intellect},
+    {QT_TRANSLATE_NOOP3("vermona", "MP", ""), &GrowthPoint::mp},
+    {QT_TRANSLATE_NOOP3("vermona", "疲労", ""), &GrowthPoint::fatigue},
+    {QT_TRANSLATE_NOOP3("vermona", "大会", ""), nullptr},
 }};
 constexpr int kResultColumn = static_cast<int>(kColumns.size()) - 1;
 
@@ -216,8 +218,8 @@ public:
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
             section < static_cast<int>(kColumns.size())) {
-            return QCoreApplication::translate("vermona",
-                                               kColumns.at(static_cast<std::size_t>(section)).name);
+            const auto &name = kColumns.at(static_cast<std::size_t>(section)).name;
+            return QCoreApplication::translate("vermona", name.source, name.sense);
         }
         return QAbstractTableModel::headerData(section, orientation, role);
     }

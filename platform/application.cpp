@@ -33,6 +33,7 @@ void setUpApplication(QApplication & /*app*/, const Appearance &look) {
     // never because a message box was the last window to close.
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutions(look.faces, look.defaultFace);
+    setLanguageLooks(look.languages);
     // Menus and message boxes in the same face as the screens.
     QApplication::setFont(toQFont(Font{look.defaultFace, look.defaultPoints, false}));
 }

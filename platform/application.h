@@ -2,8 +2,10 @@
 #pragma once
 
 #include "platform/fonts.h"
+#include "platform/language_look.h"
 
 #include <QString>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -23,11 +25,12 @@ struct Appearance {
     std::vector<FaceSubstitution> faces;
     std::string defaultFace; // of menus, message boxes and controls that name no face
     double defaultPoints = 9;
+    std::map<std::string, LanguageLook> languages; // by code: room and faces beyond the design's
 };
 
-// Fusion with its own palette (the same look on every desktop) and the font
-// substitutions. Call once the QApplication exists and before any window is
-// built.
+// Fusion with its own palette (the same look on every desktop), the font
+// substitutions and the languages' looks. Call once the QApplication exists
+// and before any window is built.
 void setUpApplication(QApplication &app, const Appearance &look);
 
 // Qt's own texts (the message boxes' buttons) in a language: a catalogue of

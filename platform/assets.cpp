@@ -57,6 +57,29 @@ QString findAsset(const QString &name) {
     return {};
 }
 
+QString findPicture(const QString &name, const QString &language) {
+    if (name.isEmpty()) {
+        return {};
+    }
+    const bool relative = QFileInfo(name).isRelative();
+    QStringList candidates;
+    if (!language.isEmpty() && relative) {
+        candidates << language + "/" + name;
+    }
+    candidates << name;
+    for (const QString &candidate : candidates) {
+        if (QFileInfo::exists(candidate)) {
+            return candidate;
+        }
+        if (relative) {
+            if (QString shipped = findAsset(candidate); !shipped.isEmpty()) {
+                return shipped;
+            }
+        }
+    }
+    return {};
+}
+
 bool insideInstallation(const QString &folder) {
     if (!isInstalled()) {
         return false;

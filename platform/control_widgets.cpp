@@ -3,6 +3,7 @@
 
 #include "platform/assets.h"
 #include "platform/fonts.h"
+#include "platform/language_look.h"
 #include "platform/movie_loader.h"
 
 #include <QAccessible>
@@ -38,21 +39,13 @@ std::function<void(const QAccessibleEvent &)> &accessibilityObserver() {
 
 QColor toQColor(Rgb rgb) { return QColor((rgb >> 16U) & 0xFFU, (rgb >> 8U) & 0xFFU, rgb & 0xFFU); }
 
-QRect boxOf(const Control &c) {
-    return {px(c.design().left), px(c.design().top), px(c.design().width), px(c.design().height)};
-}
+QRect boxOf(const ControlDesign &d) { return {px(d.left), px(d.top), px(d.width), px(d.height)}; }
 
 // Bitmaps belong to the program, not to the working directory: look beside
-// the working directory first, then in the program's own assets.
-QPixmap loadPicture(const std::string &file) {
-    if (file.empty()) {
-        return {};
-    }
-    const QString name = qs(file);
-    QString path = QFileInfo::exists(name) ? name : QString();
-    if (path.isEmpty() && QFileInfo(name).isRelative()) {
-        path = findAsset(name);
-    }
+// the working directory first, then in the program's own assets; a picture
+// with writing in the version of the screen's language.
+QPixmap loadPicture(const std::string &file, const Screen &screen) {
+    const QString path = findPicture(qs(file), qs(languageOf(screen)));
     return path.isEmpty() ? QPixmap() : QPixmap(path);
 }
 
@@ -63,6 +56,11 @@ public:
         : QWidget(parent), background_(toQColor(background)), picture_(std::move(picture)),
           painted_(std::move(painted)) {
         setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    void setPicture(QPixmap picture) {
+        picture_ = std::move(picture);
+        update();
     }
 
 protected:
@@ -147,6 +145,7 @@ public:
         : QWidget(parent), text_(caption), foreground_(toQColor(c.design().foreground)),
           autoSize_(c.design().autoSize), border_(c.design().border),
           clickable_(static_cast<bool>(c.handler())), onClick_(std::move(onClick)) {
+        const ControlDesign design = shownDesign(c);
         // A label the player can click can be reached and pressed from the
         // keyboard too.
         if (clickable_) {
@@ -156,7 +155,13 @@ public:
             background_ = toQColor(*c.design().background);
             setAttribute(Qt::WA_OpaquePaintEvent);
         }
-        switch (c.design().align) {
+        setAccessibleName(text_);
+        applyDesign(design);
+    }
+
+    // The box, type and alignment, as designed or as a language shows them.
+    void applyDesign(const ControlDesign &design) {
+        switch (design.align) {
         case Align::Left:
             flags_ = Qt::AlignLeft;
             break;
@@ -171,11 +176,11 @@ public:
         if (!autoSize_) {
             flags_ |= Qt::TextWordWrap;
         }
-        setAccessibleName(text_);
-        designFont_ = toQFont(c.design().font);
+        designFont_ = toQFont(design.font);
         setFont(designFont_);
-        setGeometry(boxOf(c));
+        setGeometry(boxOf(design));
         fit();
+        update();
     }
 
     void setText(const QString &text) {
@@ -391,11 +396,16 @@ private:
 class PictureWidget : public QWidget {
 public:
     PictureWidget(QWidget *parent, const Control &c)
-        : QWidget(parent), picture_(loadPicture(c.design().file)) {
+        : QWidget(parent), picture_(loadPicture(c.design().file, c.owner())) {
         if (c.design().background) {
             background_ = toQColor(*c.design().background);
         }
-        setGeometry(boxOf(c));
+        setGeometry(boxOf(shownDesign(c)));
+    }
+
+    void setPicture(QPixmap picture) {
+        picture_ = std::move(picture);
+        update();
     }
 
 protected:
@@ -424,6 +434,7 @@ void fitButton(QPushButton *button, const QFont &design) {
         widestFitting([&](int percent) { return advance * percent / 100 <= room; });
     if (estimate == 100) {
         button->setFont(design);
+        button->setProperty("stretch", 100);
         button->setProperty("clipped", false);
         return;
     }
@@ -435,7 +446,27 @@ void fitButton(QPushButton *button, const QFont &design) {
         f.setStretch(--stretch);
     }
     button->setFont(f);
+    button->setProperty("stretch", stretch);
     button->setProperty("clipped", QFontMetrics(f).horizontalAdvance(button->text()) > room);
+}
+
+// A button's picture, centred on it and clipped to it.
+void placeButtonPicture(QPushButton *button, const QPixmap &picture) {
+    auto *image = button->findChild<QLabel *>(QStringLiteral("picture"), Qt::FindDirectChildrenOnly);
+    if (picture.isNull()) {
+        delete image;
+        return;
+    }
+    if (image == nullptr) {
+        image = new QLabel(button);
+        image->setObjectName(QStringLiteral("picture"));
+        image->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    image->setPixmap(picture);
+    QRect r(QPoint(0, 0), picture.size());
+    r.moveCenter(QRect(QPoint(0, 0), button->size()).center());
+    image->setGeometry(r);
+    image->show();
 }
 
 QString buttonStyle(const Control &c) {
@@ -452,7 +483,8 @@ QString buttonStyle(const Control &c) {
 } // namespace
 
 QWidget *makeClientArea(QWidget *parent, const Screen &screen, std::function<void()> painted) {
-    return new ClientArea(parent, screen.background(), loadPicture(screen.picture()), std::move(painted));
+    return new ClientArea(parent, screen.background(), loadPicture(screen.picture(), screen),
+                          std::move(painted));
 }
 
 QWidget *makeLabel(QWidget *parent, const Control &c, const QString &caption, std::function<void()> onClick) {
@@ -465,21 +497,13 @@ QWidget *makeLabel(QWidget *parent, const Control &c, const QString &caption, st
 QWidget *makeButton(QWidget *parent, const Control &c, const QString &caption,
                     std::function<void()> onClick) {
     auto *b = new KeyButton(caption, parent);
-    b->setGeometry(boxOf(c));
-    fitButton(b, toQFont(c.design().font));
+    const ControlDesign design = shownDesign(c);
+    b->setGeometry(boxOf(design));
+    fitButton(b, toQFont(design.font));
     if (c.design().background) {
         b->setStyleSheet(buttonStyle(c));
     }
-    QPixmap picture = loadPicture(c.design().file);
-    if (!picture.isNull()) {
-        // Centred on the button and clipped to it.
-        auto *image = new QLabel(b);
-        image->setAttribute(Qt::WA_TransparentForMouseEvents);
-        image->setPixmap(picture);
-        QRect r(QPoint(0, 0), picture.size());
-        r.moveCenter(QRect(QPoint(0, 0), b->size()).center());
-        image->setGeometry(r);
-    }
+    placeButtonPicture(b, loadPicture(c.design().file, c.owner()));
     QObject::connect(b, &QPushButton::clicked, b, [onClick = std::move(onClick)] { onClick(); });
     return b;
 }
@@ -505,7 +529,7 @@ QWidget *makeMovieArea(QWidget *parent, const Control &c) {
         black.setColor(QPalette::Window, Qt::black);
         w->setPalette(black);
     }
-    w->setGeometry(boxOf(c));
+    w->setGeometry(boxOf(shownDesign(c)));
     return w;
 }
 
@@ -522,7 +546,7 @@ void setControlText(QWidget *widget, const Control &c, const QString &caption) {
         label->setText(caption);
     } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
         button->setText(caption);
-        fitButton(button, toQFont(c.design().font));
+        fitButton(button, toQFont(shownDesign(c).font));
     }
 }
 
@@ -534,6 +558,26 @@ QString drawnText(const QWidget *widget) {
         return button->text();
     }
     return {};
+}
+
+void restyle(QWidget *widget, const Control &c) {
+    const ControlDesign design = shownDesign(c);
+    if (auto *label = dynamic_cast<LabelWidget *>(widget)) {
+        label->applyDesign(design);
+    } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
+        button->setGeometry(boxOf(design));
+        fitButton(button, toQFont(design.font));
+        placeButtonPicture(button, loadPicture(c.design().file, c.owner()));
+    } else if (auto *picture = dynamic_cast<PictureWidget *>(widget)) {
+        picture->setGeometry(boxOf(design));
+        picture->setPicture(loadPicture(c.design().file, c.owner()));
+    } else {
+        widget->setGeometry(boxOf(design));
+    }
+}
+
+void restyleClientArea(QWidget *client, const Screen &screen) {
+    static_cast<ClientArea *>(client)->setPicture(loadPicture(screen.picture(), screen));
 }
 
 void setAccessibilityObserver(std::function<void(const QAccessibleEvent &)> observer) {

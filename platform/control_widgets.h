@@ -42,6 +42,10 @@ QWidget *makeLineLayer(QWidget *parent, const Screen &screen, bool onTop);
 void forgetLines(QWidget *layer);
 // A label's or button's caption changed (or the language it is shown in).
 void setControlText(QWidget *widget, const Control &c, const QString &caption);
+// The language changed: a control's box, type and picture, and the client
+// area's picture, as the new language shows them.
+void restyle(QWidget *widget, const Control &c);
+void restyleClientArea(QWidget *client, const Screen &screen);
 
 // The text a label or button draws (a reader may be told more).
 QString drawnText(const QWidget *widget);

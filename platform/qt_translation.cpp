@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt_translation.h"
 
+#include <algorithm>
+#include <climits>
 #include <string>
 
 namespace vermona::platform {
@@ -14,11 +16,21 @@ std::shared_ptr<QtTranslation> QtTranslation::load(const QString &file) {
 }
 
 std::optional<std::string> QtTranslation::find(std::string_view japanese) const {
-    const QString found = catalogue_.translate(kContext, std::string(japanese).c_str());
+    return findWording(Wording{japanese, {}, std::nullopt});
+}
+
+std::optional<std::string> QtTranslation::findWording(const Wording &wording) const {
+    const std::string sense(wording.sense);
+    // Qt counts in an int; -1 asks for no plural form.
+    const int n = wording.count ? static_cast<int>(std::clamp<Var::Int>(*wording.count, 0, INT_MAX)) : -1;
+    const QString found = catalogue_.translate(kContext, std::string(wording.japanese).c_str(),
+                                               sense.empty() ? nullptr : sense.c_str(), n);
     if (found.isEmpty()) {
         return std::nullopt;
     }
     return found.toStdString();
 }
+
+std::string QtTranslation::code() const { return catalogue_.language().toStdString(); }
 
 } // namespace vermona::platform

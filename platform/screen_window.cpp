@@ -102,9 +102,16 @@ void ScreenWindow::retranslate() {
     for (auto &[entry, action] : actions_) {
         action->setText(shown(entry->caption));
     }
+    // A language may lay the screen out with more room, and show pictures
+    // with writing of its own.
+    restyleClientArea(client_, *screen_);
     for (const auto &c : screen_->controls()) {
+        if (QWidget *w = widgetFor(*c)) {
+            restyle(w, *c);
+        }
         updateControl(*c);
     }
+    setReadingTabOrder();
 }
 
 ScreenWindow::~ScreenWindow() = default;

@@ -21,7 +21,7 @@ namespace {
 // Sets a text and its Japanese; true when either changed.
 bool assign(Text &text, std::string &japanese, const Text &value) {
     std::string shown = value.japanese();
-    if (shown == japanese && value.sources() == text.sources()) {
+    if (shown == japanese && value.madeAs(text)) {
         return false;
     }
     text = value;

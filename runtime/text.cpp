@@ -22,27 +22,65 @@ std::string digits(Var::Int n, bool fullWidth) {
     return out;
 }
 
+// Part `index` of a '|'-divided wording; empty when it has fewer parts.
+std::string partOf(const std::string &wording, int index) {
+    std::size_t begin = 0;
+    for (int i = 0; i < index; ++i) {
+        begin = wording.find('|', begin);
+        if (begin == std::string::npos) {
+            return {};
+        }
+        ++begin;
+    }
+    const std::size_t end = wording.find('|', begin);
+    return wording.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
+}
+
 } // namespace
 
 Text::Text(std::string japanese) {
     if (!japanese.empty()) {
-        pieces_.push_back(Piece{std::move(japanese), true, {}});
+        last().wording = std::move(japanese);
     }
 }
 
 Text Text::verbatim(std::string text) {
     Text t;
     if (!text.empty()) {
-        t.pieces_.push_back(Piece{std::move(text), false, {}});
+        Piece &p = t.last();
+        p.wording = std::move(text);
+        p.translated = false;
     }
     return t;
 }
 
-Text &Text::add(Arg arg) {
+Text Text::meaning(std::string wording, std::string sense) {
+    Text t(std::move(wording));
+    t.last().sense = std::move(sense);
+    return t;
+}
+
+Text::Piece &Text::last() {
     if (pieces_.empty()) {
         pieces_.push_back(Piece{});
     }
-    pieces_.back().args.push_back(std::move(arg));
+    return pieces_.back();
+}
+
+Text &Text::add(Arg arg) {
+    last().args.push_back(std::move(arg));
+    return *this;
+}
+
+Text &Text::count(const Var &value) {
+    Piece &p = last();
+    p.count = value.get();
+    p.countShown = value.text();
+    return *this;
+}
+
+Text &Text::part(int index) {
+    last().part = index;
     return *this;
 }
 
@@ -63,13 +101,23 @@ std::string Text::in(const Translation *language) const {
     for (const Piece &piece : pieces_) {
         std::string wording = piece.wording;
         if (piece.translated && language != nullptr) {
-            if (std::optional<std::string> found = language->find(piece.wording)) {
+            if (std::optional<std::string> found =
+                    language->findWording(Wording{piece.wording, piece.sense, piece.count})) {
                 wording = std::move(*found);
             }
         }
-        // %1 .. %9 become the arguments, wherever the wording puts them.
+        if (piece.part >= 0) {
+            wording = partOf(wording, piece.part);
+        }
+        // %1 .. %9 become the arguments, and %n the count, wherever the
+        // wording puts them.
         for (std::size_t i = 0; i < wording.size(); ++i) {
             const char next = i + 1 < wording.size() ? wording[i + 1] : '\0';
+            if (wording[i] == '%' && next == 'n' && piece.count) {
+                out += piece.countShown;
+                ++i;
+                continue;
+            }
             if (wording[i] != '%' || next < '1' || next > '9') {
                 out += wording[i];
                 continue;
@@ -84,6 +132,30 @@ std::string Text::in(const Translation *language) const {
         }
     }
     return out;
+}
+
+bool Text::madeAs(const Text &other) const {
+    if (pieces_.size() != other.pieces_.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < pieces_.size(); ++i) {
+        const Piece &a = pieces_[i];
+        const Piece &b = other.pieces_[i];
+        if (a.wording != b.wording || a.translated != b.translated || a.sense != b.sense ||
+            a.count != b.count || a.countShown != b.countShown || a.part != b.part ||
+            a.args.size() != b.args.size()) {
+            return false;
+        }
+        for (std::size_t j = 0; j < a.args.size(); ++j) {
+            const Arg &x = a.args[j];
+            const Arg &y = b.args[j];
+            if (x.kind != y.kind || x.number != y.number ||
+                (x.kind == Arg::Kind::Text && !x.text->madeAs(*y.text))) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 std::vector<std::string> Text::sources() const {

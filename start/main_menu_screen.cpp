@@ -39,7 +39,9 @@ public:
         .background(0xFF00FF).onClick([this] { Command4_Click(); });
 
     Control &Label8 = label("Label8", "現在の状態", 3480, 1080, 1335, 375).centred().points(11.25);
-    Control &Label2 = label("Label2", "攻撃力", 3360, 1680, 735, 375).transparent().points(12);
+    // What the menu calls 攻撃力 is the hero's strength, not his attack in
+    // battle, which his weapon adds to.
+    Control &Label2 = label("Label2", Text::meaning("攻撃力", "menu"), 3360, 1680, 735, 375).transparent().points(12);
     Control &Label3 = label("Label3", "防御力", 3360, 2160, 735, 375).transparent().points(12);
     Control &Label4 = label("Label4", "早さ", 3360, 2640, 615, 375).transparent().points(12);
     Control &Label5 = label("Label5", "HP", 3360, 3120, 615, 375).transparent().points(12);

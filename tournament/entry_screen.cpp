@@ -24,7 +24,13 @@ public:
     Control &Command2 = button("Command2", "大会へ", 2280, 1920, 855, 495).onClick([this] { Command2_Click(); });
     // clang-format on
 
-    void Form_Load() override { Label3.setCaption(s.entrants.text()); }
+    // The count is one sentence over its three labels.
+    void Form_Load() override {
+        const Text sentence = Text("現在の参加人数|%n|人").count(s.entrants);
+        Label1.setCaption(Text(sentence).part(0));
+        Label3.setCaption(Text(sentence).part(1));
+        Label2.setCaption(Text(sentence).part(2));
+    }
 
     // The item list hands the chosen item back through Label5 and resets
     // the flag, so only this one choice leads back here.

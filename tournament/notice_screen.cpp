@@ -22,8 +22,15 @@ public:
         .background(0x0000FF).onClick([this] { Command1_Click(); });
     // clang-format on
 
+    // The countdown is one sentence over the three labels; on the day itself
+    // a language may say so instead of counting.
     void Form_Load() override {
-        Label2.setCaption(s.daysToTournament.text());
+        const Text sentence = (s.daysToTournament == 0 ? Text::meaning("次回開催は|%n|日後です。", "today")
+                                                       : Text("次回開催は|%n|日後です。"))
+                                  .count(s.daysToTournament);
+        Label1.setCaption(Text(sentence).part(0));
+        Label2.setCaption(Text(sentence).part(1));
+        Label3.setCaption(Text(sentence).part(2));
         if (s.daysToTournament == 0) {
             Command2.setVisible(true);
         }

@@ -95,7 +95,10 @@ public:
         .background(0x4040C0).foreground(kText).border().centred().points(11.25);
     // Label3 to Label25: name, cost and description of each spell.
     std::array<ControlRow, kSpells.size()> rows = spellRows();
-    Control &Command1 = button("Command1", "back", 2640, 9720, 1095, 495).points(12).onClick([this] { Command1_Click(); });
+    // The design's own word, in English already; a language gives it the
+    // capital its other buttons have.
+    Control &Command1 = button("Command1", Text::meaning("back", "spell list"), 2640, 9720, 1095, 495).points(12)
+        .onClick([this] { Command1_Click(); });
     // clang-format on
 
     // Rows keep their places, so the list has gaps for unlearned spells. A

@@ -13,7 +13,8 @@ public:
         : ShopListScreen(g, ids::kArmourList, "防具屋", 4680, 5520, 0x0000FF, ids::kArmourShop) {}
 
     // clang-format off
-    Control &Label1 = label("Label1", "何を買うんだい？買いたいアイテムをクリックしてくれ", 360, 120, 3855, 615)
+    Control &Label1 = label("Label1", heading("何を買うんだい？買いたいアイテムをクリックしてくれ",
+        Text::meaning("何を買うんだい？買いたいアイテムをクリックしてくれ", "selling")), 360, 120, 3855, 615)
         .background(0x00FF00).points(15.75);
     Control &Label2 = label("Label2", "アイテム", 600, 840, 1935, 375).background(0xFF00FF).points(14.25);
     Control &Label3_0 = label("Label3", 0, "防御力", 2520, 840, 855, 375).background(0xFF0000).points(14.25);

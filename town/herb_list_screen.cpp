@@ -15,8 +15,8 @@ public:
         : ShopListScreen(g, ids::kHerbList, "アイテム屋", 4680, 3195, 0xFF00FF, ids::kItemShop) {}
 
     // clang-format off
-    Control &Label1 = label("Label1", "何が欲しいのですか？", 840, 240, 2775, 375)
-        .transparent().foreground(0xE0E0E0).points(14.25);
+    Control &Label1 = label("Label1", heading("何が欲しいのですか？", Text::meaning("何が欲しいのですか？", "selling")),
+        840, 240, 2775, 375).transparent().foreground(0xE0E0E0).points(14.25);
     Control &Label4 = label("Label4", "効果", 2040, 600, 495, 255).background(0xFFFFFF).foreground(0xFF00FF);
     Control &Label3 = label("Label3", "値段", 3600, 600, 495, 255).background(0xFFFFFF).foreground(0x0000FF);
     Control &Label2 = label("Label2", "薬草", 480, 960, 480, 240).transparent().points(12).onClick([this] { Label2_Click(); });

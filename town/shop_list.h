@@ -32,6 +32,12 @@ protected:
     void refuse(const char *prompt);
     // "戻る": back to the shop front, buying again.
     void back();
+    // The list's heading: it asks what the player buys in either mode, as
+    // designed, but a language may ask what he sells (the same heading in
+    // its "selling" sense).
+    [[nodiscard]] Text heading(const Text &buying, const Text &selling) const {
+        return s.shopMode == 1 ? selling : buying;
+    }
 
 private:
     std::string front_;

@@ -16,7 +16,8 @@ public:
     }
 
     // clang-format off
-    Control &Label1 = label("Label1", "何が欲しいんだい？", 1200, 0, 2055, 375).background(0xFFFF00).points(12);
+    Control &Label1 = label("Label1", heading("何が欲しいんだい？", Text::meaning("何が欲しいんだい？", "selling")),
+        1200, 0, 2055, 375).background(0xFFFF00).points(12);
     Control &Label4 = label("Label4", "攻撃力", 2280, 480, 735, 375).background(0xFF00FF).points(11.25);
     Control &Label7 = label("Label7", "値段", 3360, 480, 615, 375).background(0xFF0000).points(11.25);
     // The prices go without "Ｇ" here.

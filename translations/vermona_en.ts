@@ -9,7 +9,7 @@
         </message>
         <message>
             <source>疲労が回復した</source>
-            <translation>You feel rested.</translation>
+            <translation>You rest, and your fatigue eases.</translation>
         </message>
         <message>
             <source>勉強</source>
@@ -41,7 +41,7 @@
         </message>
         <message>
             <source>魔力が２ポイントアップ！</source>
-            <translation>Magic up 2 points!</translation>
+            <translation>MP up 2 points!</translation>
         </message>
         <message>
             <source>ダッシュ</source>
@@ -53,7 +53,7 @@
         </message>
         <message>
             <source>土木作業</source>
-            <translation>Building</translation>
+            <translation>Labouring</translation>
         </message>
         <message>
             <source>力が２ポイントアップ！体力が１ポイントアップ！早さが１ダウン! </source>
@@ -73,7 +73,7 @@
         </message>
         <message>
             <source>知力が２ポイントアップ！魔力が１ポイントアップ！</source>
-            <translation>Wits up 2 points! Magic up 1 point!</translation>
+            <translation>Wits up 2 points! MP up 1 point!</translation>
         </message>
         <message>
             <source>警備</source>
@@ -85,11 +85,11 @@
         </message>
         <message>
             <source>時計修理</source>
-            <translation>Fix clocks</translation>
+            <translation>Clock repair</translation>
         </message>
         <message>
             <source>魔力が２ポイントアップ！知識が１ポイントアップ！力が１ポイントダウン！</source>
-            <translation>Magic up 2 points! Wits up 1 point! Strength down 1 point!</translation>
+            <translation>MP up 2 points! Wits up 1 point! Strength down 1 point!</translation>
         </message>
         <message>
             <source>力 +%1</source>
@@ -133,11 +133,11 @@
         </message>
         <message>
             <source>魔力 +%1</source>
-            <translation>Magic +%1</translation>
+            <translation>MP +%1</translation>
         </message>
         <message>
             <source>魔力 -%1</source>
-            <translation>Magic -%1</translation>
+            <translation>MP -%1</translation>
         </message>
         <message>
             <source>　</source>
@@ -169,11 +169,11 @@
         </message>
         <message>
             <source>水系</source>
-            <translation>Aqua</translation>
+            <translation>Water</translation>
         </message>
         <message>
             <source>雷系</source>
-            <translation>Volt</translation>
+            <translation>Thunder</translation>
         </message>
         <message>
             <source>無属性</source>
@@ -237,7 +237,7 @@
         </message>
         <message>
             <source>魔法を覚えた！！</source>
-            <translation>You learned a new spell!!</translation>
+            <translation>You learned a new spell!</translation>
         </message>
         <message>
             <source>次のレベルに必要な知力 %1</source>
@@ -285,27 +285,27 @@
         </message>
         <message>
             <source>攻撃力系</source>
-            <translation>Attack</translation>
+            <translation>Attack up/down</translation>
         </message>
         <message>
             <source>防御力系</source>
-            <translation>Defence</translation>
+            <translation>Defence up/down</translation>
         </message>
         <message>
             <source>早さ系</source>
-            <translation>Speed</translation>
+            <translation>Speed up/down</translation>
         </message>
         <message>
-            <source>%1年目</source>
-            <translation>Year %1</translation>
-        </message>
-        <message>
-            <source>%1月%2週目</source>
-            <translation>Month %1, Wk %2</translation>
+            <source>%1年目 %2月%3週目</source>
+            <translation>Year %1, Month %2, Wk %3</translation>
         </message>
         <message>
             <source>%1年目%2月</source>
-            <translation>Y%1 M%2</translation>
+            <translation>Year %1, Month %2</translation>
+        </message>
+        <message>
+            <source>%1月%2週</source>
+            <translation>Month %1, Wk %2</translation>
         </message>
         <message>
             <source>%1勝%2敗（相手%3人）</source>
@@ -317,7 +317,8 @@
         </message>
         <message>
             <source>攻撃力</source>
-            <translation>Attack</translation>
+            <comment>menu</comment>
+            <translation>Strength</translation>
         </message>
         <message>
             <source>防御力</source>
@@ -338,10 +339,6 @@
         <message>
             <source>%1の大会</source>
             <translation>Tournament: %1</translation>
-        </message>
-        <message>
-            <source>%1月%2週</source>
-            <translation>M%1 W%2</translation>
         </message>
         <message>
             <source>日付</source>
@@ -396,20 +393,14 @@
             <translation>Close</translation>
         </message>
         <message>
-            <source>炎</source>
-            <translation>Fire</translation>
-        </message>
-        <message>
-            <source>水</source>
-            <translation>Aqua</translation>
-        </message>
-        <message>
-            <source>雷</source>
-            <translation>Volt</translation>
-        </message>
-        <message>
             <source>押しても何も起こらない</source>
             <translation>Does nothing when pressed</translation>
+            <source>%1年目</source>
+            <translation>Year %1</translation>
+        </message>
+        <message>
+            <source>%1月%2週目</source>
+            <translation>Month %1, Wk %2</translation>
         </message>
         <message>
             <source>セーブしていません。終了しますか？</source>
@@ -417,7 +408,7 @@
         </message>
         <message>
             <source>ロード%1</source>
-            <translation>Load %1</translation>
+            <translation>Load check %1</translation>
         </message>
         <message>
             <source>%1 がありません。</source>
@@ -504,10 +495,6 @@
             <translation>No.</translation>
         </message>
         <message>
-            <source>属性</source>
-            <translation>Elem.</translation>
-        </message>
-        <message>
             <source>所持金</source>
             <translation>Money</translation>
         </message>
@@ -549,11 +536,23 @@
         </message>
         <message>
             <source>主人公設定２</source>
-            <translation>Hero setup 2</translation>
+            <translation>Hero setup, part 2</translation>
         </message>
         <message>
             <source>主人公の属性を決めて下さい</source>
             <translation>Choose your hero's element</translation>
+        </message>
+        <message>
+            <source>炎</source>
+            <translation>Fire</translation>
+        </message>
+        <message>
+            <source>水</source>
+            <translation>Water</translation>
+        </message>
+        <message>
+            <source>雷</source>
+            <translation>Thunder</translation>
         </message>
         <message>
             <source>主人公設定</source>
@@ -581,7 +580,7 @@
         </message>
         <message>
             <source>魔力</source>
-            <translation>Magic</translation>
+            <translation>MP</translation>
         </message>
         <message>
             <source>力：%1</source>
@@ -605,7 +604,7 @@
         </message>
         <message>
             <source>魔力：%1</source>
-            <translation>Magic: %1</translation>
+            <translation>MP: %1</translation>
         </message>
         <message>
             <source>メニュー</source>
@@ -664,12 +663,16 @@
             <translation>G</translation>
         </message>
         <message>
+            <source>属性</source>
+            <translation>Element</translation>
+        </message>
+        <message>
             <source>ヴェルモナシュミレーション</source>
             <translation>Vermona Simulation</translation>
         </message>
         <message>
             <source>ヴェルモナシュミレーションゲーム</source>
-            <translation>The Vermona Simulation Game</translation>
+            <translation>Vermona Simulation Game</translation>
         </message>
         <message>
             <source>開始</source>
@@ -729,7 +732,7 @@
         </message>
         <message>
             <source>残念！次は勝とう</source>
-            <translation>Bad luck! Next time!</translation>
+            <translation>Bad luck! Win the next one!</translation>
         </message>
         <message>
             <source>敗北</source>
@@ -742,6 +745,10 @@
         <message>
             <source>主人公のステータス</source>
             <translation>Hero's stats</translation>
+        </message>
+        <message>
+            <source>攻撃力</source>
+            <translation>Attack</translation>
         </message>
         <message>
             <source>素早さ</source>
@@ -797,7 +804,14 @@
         </message>
         <message>
             <source>大会へ</source>
-            <translation>Enter</translation>
+            <translation>To the tournament</translation>
+        </message>
+        <message numerus="yes">
+            <source>現在の参加人数|%n|人</source>
+            <translation>
+                <numerusform>There is|%n|entrant so far.</numerusform>
+                <numerusform>There are|%n|entrants so far.</numerusform>
+            </translation>
         </message>
         <message>
             <source>アイテムを選んで下さい</source>
@@ -825,15 +839,30 @@
         </message>
         <message>
             <source>日後です。</source>
-            <translation>days.</translation>
+            <translation>weeks.</translation>
         </message>
         <message>
             <source>大会に参加する</source>
-            <translation>Enter now</translation>
+            <translation>Enter the tournament</translation>
+        </message>
+        <message numerus="yes">
+            <source>次回開催は|%n|日後です。</source>
+            <comment>today</comment>
+            <translation>
+                <numerusform>The tournament|is|today.</numerusform>
+                <numerusform>The tournament|is|today.</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>次回開催は|%n|日後です。</source>
+            <translation>
+                <numerusform>Starts in|%n|week.</numerusform>
+                <numerusform>Starts in|%n|weeks.</numerusform>
+            </translation>
         </message>
         <message>
             <source>今回は、参加者がいないため中止になりました</source>
-            <translation>Nobody else entered, so this tournament has been called off.</translation>
+            <translation>No entrants signed up, so this tournament has been called off.</translation>
         </message>
         <message>
             <source>試合の結果</source>
@@ -881,7 +910,7 @@
         </message>
         <message>
             <source>炎系最強の魔法</source>
-            <translation>The strongest fire spell</translation>
+            <translation>The strongest Fire spell</translation>
         </message>
         <message>
             <source>ブリザド</source>
@@ -897,7 +926,7 @@
         </message>
         <message>
             <source>より強力な氷をぶつけて攻撃</source>
-            <translation>Hurls great chunks of ice</translation>
+            <translation>Attacks with great chunks of ice</translation>
         </message>
         <message>
             <source>ブリザガ</source>
@@ -913,7 +942,7 @@
         </message>
         <message>
             <source>落雷で攻撃</source>
-            <translation>Strikes with lightning</translation>
+            <translation>Attacks with lightning</translation>
         </message>
         <message>
             <source>サンダラ</source>
@@ -921,7 +950,7 @@
         </message>
         <message>
             <source>強力な落雷で攻撃</source>
-            <translation>Strikes with fierce lightning</translation>
+            <translation>Attacks with fierce lightning</translation>
         </message>
         <message>
             <source>サンダガ</source>
@@ -929,19 +958,19 @@
         </message>
         <message>
             <source>雷系最強の魔法</source>
-            <translation>The strongest lightning spell</translation>
+            <translation>The strongest Thunder spell</translation>
         </message>
         <message>
             <source>コメット</source>
-            <translation>Starfall</translation>
+            <translation>Comet</translation>
         </message>
         <message>
             <source>隕石を落として攻撃</source>
-            <translation>Drops a meteorite on the foe</translation>
+            <translation>Attacks with a falling meteorite</translation>
         </message>
         <message>
             <source>コメテオ</source>
-            <translation>Greater Starfall</translation>
+            <translation>Great Comet</translation>
         </message>
         <message>
             <source>強力な隕石で攻撃</source>
@@ -949,11 +978,11 @@
         </message>
         <message>
             <source>メテオ</source>
-            <translation>Starstorm</translation>
+            <translation>Meteor</translation>
         </message>
         <message>
             <source>無属性最強の魔法</source>
-            <translation>The strongest neutral spell</translation>
+            <translation>The strongest Neutral spell</translation>
         </message>
         <message>
             <source>ケアル</source>
@@ -1060,6 +1089,11 @@
             <translation>What it does</translation>
         </message>
         <message>
+            <source>back</source>
+            <comment>spell list</comment>
+            <translation>Back</translation>
+        </message>
+        <message>
             <source>MPが足りません</source>
             <translation>Not enough MP!</translation>
         </message>
@@ -1073,7 +1107,7 @@
         </message>
         <message>
             <source>総当たりで行います。以下の表の通りです。</source>
-            <translation>A round robin: everyone fights everyone, as the table shows.</translation>
+            <translation>It's a round robin, as the table below shows.</translation>
         </message>
         <message>
             <source>主人公</source>
@@ -1085,7 +1119,7 @@
         </message>
         <message>
             <source>COM戦終了</source>
-            <translation>Other bouts are over</translation>
+            <translation>The other matches are over.</translation>
         </message>
         <message>
             <source>%1が読めないため、参加者の名前は仮の名前になります</source>
@@ -1101,7 +1135,12 @@
         </message>
         <message>
             <source>何を買うんだい？買いたいアイテムをクリックしてくれ</source>
-            <translation>What're you buying? Click an item.</translation>
+            <translation>What'll you buy? Click an item.</translation>
+        </message>
+        <message>
+            <source>何を買うんだい？買いたいアイテムをクリックしてくれ</source>
+            <comment>selling</comment>
+            <translation>What'll you sell? Click an item.</translation>
         </message>
         <message>
             <source>値段</source>
@@ -1204,6 +1243,11 @@
             <translation>What would you like?</translation>
         </message>
         <message>
+            <source>何が欲しいのですか？</source>
+            <comment>selling</comment>
+            <translation>What are you selling?</translation>
+        </message>
+        <message>
             <source>効果</source>
             <translation>Effect</translation>
         </message>
@@ -1213,7 +1257,7 @@
         </message>
         <message>
             <source>体力回復</source>
-            <translation>Restores HP</translation>
+            <translation>Restores stamina</translation>
         </message>
         <message>
             <source>５０Ｇ</source>
@@ -1241,7 +1285,7 @@
         </message>
         <message>
             <source>鎧</source>
-            <translation>Armour</translation>
+            <translation>Body armour</translation>
         </message>
         <message>
             <source>盾</source>
@@ -1253,7 +1297,7 @@
         </message>
         <message>
             <source>個数</source>
-            <translation>Qty</translation>
+            <translation>Quantity</translation>
         </message>
         <message>
             <source>何のご用です？</source>
@@ -1308,12 +1352,17 @@
             <translation>What are you after?</translation>
         </message>
         <message>
+            <source>何が欲しいんだい？</source>
+            <comment>selling</comment>
+            <translation>What are you selling?</translation>
+        </message>
+        <message>
             <source>３００</source>
-            <translation>300</translation>
+            <translation>300G</translation>
         </message>
         <message>
             <source>６００</source>
-            <translation>600</translation>
+            <translation>600G</translation>
         </message>
         <message>
             <source>何の用だい？</source>

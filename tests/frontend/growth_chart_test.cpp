@@ -3,6 +3,7 @@
 // one series per value of the status panel, following the game week by week.
 #include "app/all_screens.h"
 #include "app/growth_chart_window.h"
+#include "app/language.h"
 #include "data/growth_record.h"
 #include "tests/frontend/frontend_support.h"
 
@@ -12,6 +13,8 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QHeaderView>
 #include <QLineSeries>
 #include <QMenu>
@@ -45,6 +48,18 @@ std::map<std::string, QList<QPointF>> lines(QWidget *window) {
         if (auto *line = qobject_cast<QLineSeries *>(s);
             line != nullptr && s->type() == QAbstractSeries::SeriesTypeLine) {
             out[line->name().toStdString()] = line->points();
+        }
+    }
+    return out;
+}
+
+// The tournaments' results written above the plot.
+QStringList results(QWidget *window) {
+    QStringList out;
+    for (QGraphicsItem *item : window->findChild<QChartView *>()->chart()->childItems()) {
+        if (auto *text = dynamic_cast<QGraphicsSimpleTextItem *>(item);
+            text != nullptr && text->data(0) == QStringLiteral("result")) {
+            out << text->text();
         }
     }
     return out;
@@ -99,7 +114,7 @@ TEST(GrowthChart, OneSeriesPerValueThatFollowsEachWeekWhileOpen) {
     auto m = marks(window);
     ASSERT_EQ(m.size(), 1U);
     EXPECT_EQ(m[0]->points().front().x(), 2);
-    EXPECT_EQ(m[0]->pointLabelsFormat().toStdString(), "2勝1敗（相手3人）");
+    EXPECT_EQ(results(window), QStringList{"2勝1敗（相手3人）"});
     auto *attack = qobject_cast<QLineSeries *>(window->findChild<QChartView *>()->chart()->series().front());
     emit attack->hovered(QPointF(1.9, 14), true);
     EXPECT_EQ(QToolTip::text().toStdString(),
@@ -194,8 +209,7 @@ public:
             {"成長グラフ", "Growth chart"},
             {"表", "Table"},
             {"攻撃力", "Attack"},
-            {"%1年目", "Year %1"},
-            {"%1月%2週目", "week %2 of month %1"},
+            {"%1年目 %2月%3週目", "Year %1, week %3 of month %2"},
         };
         auto it = english.find(source);
         return std::string(context) == "vermona" && it != english.end() ? it->second : QString();
@@ -221,9 +235,80 @@ TEST(GrowthChart, ShowsItsTextsAgainWhenTheLanguageChanges) {
     };
     FewWordsInEnglish english;
     QCoreApplication::installTranslator(&english);
-    shows("Growth chart", "Table", "Attack", "Year 1 week 1 of month 1");
+    shows("Growth chart", "Table", "Attack", "Year 1, week 1 of month 1");
     QCoreApplication::removeTranslator(&english);
     shows("成長グラフ", "表", "攻撃力", "1年目 1月1週目");
+}
+
+// Every piece of writing the chart shows, where it lies: the axes' numbers
+// and dates, the legend, the results.
+std::vector<std::pair<QString, QRectF>> writing(QChart *chart) {
+    std::vector<std::pair<QString, QRectF>> out;
+    for (QGraphicsItem *item : chart->scene()->items()) {
+        QString text;
+        if (auto *rich = dynamic_cast<QGraphicsTextItem *>(item)) {
+            text = rich->toPlainText();
+        } else if (auto *plain = dynamic_cast<QGraphicsSimpleTextItem *>(item)) {
+            text = plain->text();
+        }
+        if (item->isVisible() && !text.isEmpty()) {
+            out.emplace_back(text, item->sceneBoundingRect());
+        }
+    }
+    return out;
+}
+
+// Two years of weeks, a tournament every fifteen, in either language and in
+// a wide or a narrow window: no piece of the chart's writing runs into
+// another, the results stay above the plot and its lines, within its width,
+// and the English chart has no Japanese.
+TEST(GrowthChart, ItsWritingKeepsClearOfItselfTheAxesAndTheLines) {
+    for (std::string_view language : {app::kJapanese, app::kEnglish}) {
+        for (QSize size : {QSize(760, 460), QSize(480, 300)}) {
+            SCOPED_TRACE(std::string(language) + " " + std::to_string(size.width()));
+            Windows w;
+            newGame(w);
+            app::useLanguage(w.game, language);
+            GrowthRecord &record = w.game.store<GrowthRecord>();
+            for (Var::Int i = 1; i < 96; ++i) {
+                const WeekDate date{i / 48 + 1, i / 4 % 12 + 1, i % 4 + 1};
+                record.points.push_back(
+                    {date, 10 + i * 4, 5 + i, 3 + i, 40 + i * 9, 2 + i, 2 + i, i * 7 % 101});
+                if (i % 15 == 0) {
+                    record.tournaments.push_back({date, i % 4, 3 - i % 4, 3});
+                }
+            }
+            QWidget *window = openChart(w);
+            ASSERT_NE(window, nullptr);
+            window->resize(size);
+            w.game.notifyDataChanged();
+            Windows::settle();
+            QChart *chart = window->findChild<QChartView *>()->chart();
+            const QRectF plot = chart->plotArea();
+            const auto texts = writing(chart);
+            for (std::size_t i = 0; i < texts.size(); ++i) {
+                for (std::size_t j = i + 1; j < texts.size(); ++j) {
+                    EXPECT_FALSE(texts[i].second.intersects(texts[j].second))
+                        << texts[i].first.toStdString() << " runs into " << texts[j].first.toStdString();
+                }
+            }
+            const QStringList shownResults = results(window);
+            EXPECT_FALSE(shownResults.isEmpty());
+            for (const auto &[text, box] : texts) {
+                if (shownResults.contains(text)) {
+                    EXPECT_TRUE(box.bottom() <= plot.top() && box.left() >= plot.left() &&
+                                box.right() <= plot.right())
+                        << text.toStdString() << " lies in the plot or beside it";
+                }
+                if (language == app::kEnglish) {
+                    EXPECT_FALSE(std::any_of(text.begin(), text.end(), [](QChar c) {
+                        return c.unicode() >= 0x3000;
+                    })) << text.toStdString();
+                }
+            }
+            app::useLanguage(w.game, app::kJapanese);
+        }
+    }
 }
 
 } // namespace

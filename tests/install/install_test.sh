@@ -57,7 +57,7 @@ for f in usr/games/vermona usr/share/applications/$id.desktop usr/share/metainfo
   grep -q "\./$f\$" <<<"$contents" || fail "package lacks $f"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for d in libqt6widgets6 libqt6charts6 qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic gstreamer1.0-plugins-good; do
+for d in libqt6widgets6 libqt6charts6 qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic fonts-dejavu-core gstreamer1.0-plugins-good; do
   grep -q "$d" <<<"$depends" || fail "package does not depend on $d: $depends"
 done
 echo "package: $(basename "$deb")"
