@@ -392,9 +392,11 @@
             <source>閉じる</source>
             <translation>Close</translation>
         </message>
-        <message>
+                <message>
             <source>押しても何も起こらない</source>
             <translation>Does nothing when pressed</translation>
+        </message>
+        <message>
             <source>%1年目</source>
             <translation>Year %1</translation>
         </message>
