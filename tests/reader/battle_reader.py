@@ -24,7 +24,7 @@ host, lang, setup, name_file = (os.path.abspath(a) for a in sys.argv[1:5])
 lang = os.path.basename(lang)
 MENU = {"ja": "メニュー", "en": "Menu"}[lang]
 MESSAGE_WINDOW = {"ja": "戦闘メッセージ", "en": "Battle message"}[lang]
-RESULTS = {"ja": ["勝利！", "敗北", "COM戦終了"], "en": ["Victory!", "Defeat", "Other bouts are over"]}[lang]
+RESULTS = {"ja": ["勝利！", "敗北", "COM戦終了"], "en": ["Victory!", "Defeat", "The other matches are over."]}[lang]
 
 spoken = []    # (what, text) in the order a reader gets them
 messages = []  # every text the message window showed
