@@ -4,13 +4,13 @@
 #include "platform/assets.h"
 #include "platform/fonts.h"
 #include "platform/movie_loader.h"
+#include "platform/pixel_art.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QColor>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -70,7 +70,7 @@ protected:
         QPainter p(this);
         p.fillRect(rect(), background_);
         if (!picture_.isNull()) {
-            p.drawPixmap(0, 0, picture_);
+            drawPixelArt(p, QPoint(0, 0), picture_);
         }
         painted_();
     }
@@ -405,7 +405,7 @@ protected:
             p.fillRect(rect(), background_);
         }
         if (!picture_.isNull()) {
-            p.drawPixmap(0, 0, picture_);
+            drawPixelArt(p, QPoint(0, 0), picture_);
         }
     }
 
@@ -473,9 +473,7 @@ QWidget *makeButton(QWidget *parent, const Control &c, const QString &caption,
     QPixmap picture = loadPicture(c.design().file);
     if (!picture.isNull()) {
         // Centred on the button and clipped to it.
-        auto *image = new QLabel(b);
-        image->setAttribute(Qt::WA_TransparentForMouseEvents);
-        image->setPixmap(picture);
+        QWidget *image = makePixelArtView(b, picture);
         QRect r(QPoint(0, 0), picture.size());
         r.moveCenter(QRect(QPoint(0, 0), b->size()).center());
         image->setGeometry(r);
