@@ -30,7 +30,7 @@ class BattleMessageScreen : public GameScreen {
 public:
     explicit BattleMessageScreen(Game &g) : GameScreen(g, ids::kBattleMessage, "", 5250, 1320, 0x000000) {
         setBorderless();
-        placeOnDesktop(3225, 5910);
+        placeFrom(ids::kBattle, 3225, 5910);
     }
 
     // clang-format off
