@@ -273,7 +273,8 @@ GrowthChartWindow::GrowthChartWindow(Game &game) : ViewWindow(nullptr, Qt::Windo
     // Limits of our own rather than the chart's, which change as it fills
     // and would be sent to the window system each time.
     layout->setSizeConstraint(QLayout::SetNoConstraint);
-    setMinimumSize(480, 300);
+    // Small enough to fit beside the menu on a 1280-pixel screen.
+    setMinimumSize(400, 300);
     resize(760, 460);
 }
 

@@ -2,7 +2,7 @@
 #include "app/data_folder.h"
 #include "app/game_app.h"
 #include "app/language.h"
-#include "platform/application.h"
+#include "platform/display.h"
 #include "platform/qt_ports.h"
 
 #include <QApplication>
@@ -45,16 +45,17 @@ int main(int argc, char **argv) {
     // Without a window system Qt aborts with a message about plugins: the
     // options are still answered (--help, --version), and anything else is
     // told what is actually wrong.
-    if (!vermona::platform::hasDisplay()) {
+    if (const std::string problem = vermona::platform::useWindowSystem(); !problem.empty()) {
         const QCoreApplication core(argc, argv);
         QCommandLineParser parser;
         const Options options(parser);
         parser.process(QCoreApplication::arguments());
-        std::cerr << "vermona: no display: neither DISPLAY nor WAYLAND_DISPLAY is set. Run under a desktop "
-                     "session, or set QT_QPA_PLATFORM=offscreen / use xvfb-run -a vermona\n";
+        std::cerr << "vermona: " << problem << '\n';
         return 1;
     }
+    vermona::platform::guardWindowSystemStart(true);
     QApplication app(argc, argv);
+    vermona::platform::guardWindowSystemStart(false);
     QCommandLineParser parser;
     const Options options(parser);
     // Unknown options and the help and version are answered here; Qt's own

@@ -22,7 +22,8 @@ bool confirmQuit(Game &game) {
     if (!hasUnsavedProgress(game)) {
         return true;
     }
-    return game.msgBox("セーブしていません。終了しますか？", kYesNo, "ヴェルモナ") == kYes;
+    // Enter, Escape or closing the box keeps the game running.
+    return game.msgBox("セーブしていません。終了しますか？", kYesNo | kDefaultNo, "ヴェルモナ") == kYes;
 }
 
 } // namespace vermona

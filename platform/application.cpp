@@ -5,26 +5,14 @@
 #include <QLibraryInfo>
 #include <QStyle>
 #include <QTranslator>
-#include <cstdlib>
 #include <iostream>
 #include <memory>
 
 namespace vermona::platform {
 
-namespace {
-
-bool isSet(const char *name) {
-    const char *v = std::getenv(name);
-    return v != nullptr && *v != '\0';
-}
-
-} // namespace
-
 void warn(const std::string &message) {
     std::cerr << QCoreApplication::applicationName().toStdString() << ": " << message << '\n';
 }
-
-bool hasDisplay() { return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") || isSet("QT_QPA_PLATFORM"); }
 
 void setUpApplication(QApplication & /*app*/, const Appearance &look) {
     QApplication::setStyle(QStringLiteral("Fusion"));

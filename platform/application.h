@@ -13,10 +13,6 @@ class QApplication;
 
 namespace vermona::platform {
 
-// True when Qt can reach a window system: DISPLAY, WAYLAND_DISPLAY or an
-// explicit QT_QPA_PLATFORM is set.
-bool hasDisplay();
-
 // One line on stderr, after the program's name.
 void warn(const std::string &message);
 

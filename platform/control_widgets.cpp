@@ -5,13 +5,13 @@
 #include "platform/fonts.h"
 #include "platform/language_look.h"
 #include "platform/movie_loader.h"
+#include "platform/pixel_art.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QColor>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -68,7 +68,7 @@ protected:
         QPainter p(this);
         p.fillRect(rect(), background_);
         if (!picture_.isNull()) {
-            p.drawPixmap(0, 0, picture_);
+            drawPixelArt(p, QPoint(0, 0), picture_);
         }
         painted_();
     }
@@ -415,7 +415,7 @@ protected:
             p.fillRect(rect(), background_);
         }
         if (!picture_.isNull()) {
-            p.drawPixmap(0, 0, picture_);
+            drawPixelArt(p, QPoint(0, 0), picture_);
         }
     }
 
@@ -452,17 +452,13 @@ void fitButton(QPushButton *button, const QFont &design) {
 
 // A button's picture, centred on it and clipped to it.
 void placeButtonPicture(QPushButton *button, const QPixmap &picture) {
-    auto *image = button->findChild<QLabel *>(QStringLiteral("picture"), Qt::FindDirectChildrenOnly);
+    // Made anew for each picture (the language's sign), in whole pixels.
+    delete button->findChild<QWidget *>(QStringLiteral("picture"), Qt::FindDirectChildrenOnly);
     if (picture.isNull()) {
-        delete image;
         return;
     }
-    if (image == nullptr) {
-        image = new QLabel(button);
-        image->setObjectName(QStringLiteral("picture"));
-        image->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-    image->setPixmap(picture);
+    QWidget *image = makePixelArtView(button, picture);
+    image->setObjectName(QStringLiteral("picture"));
     QRect r(QPoint(0, 0), picture.size());
     r.moveCenter(QRect(QPoint(0, 0), button->size()).center());
     image->setGeometry(r);

@@ -1,23 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/frontend.h"
 
+#include "platform/click_guard.h"
+#include "platform/display.h"
 #include "platform/screen_window.h"
+#include "platform/window_placement.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 namespace vermona::platform {
+
+namespace {
+
+// Wayland's way to keep a window with the one it belongs to.
+void tieToParent(QWidget &window, const QWidget *parent) {
+    if (parent == nullptr || parent->windowHandle() == nullptr) {
+        return;
+    }
+    window.winId(); // makes the native window, which carries the tie
+    if (QWindow *handle = window.windowHandle()) {
+        handle->setTransientParent(parent->windowHandle());
+    }
+}
+
+// A window tied to one that goes away would be closed with it, by Qt.
+void untieFrom(const QWidget &closing) {
+    const QWindow *handle = closing.windowHandle();
+    if (handle == nullptr) {
+        return;
+    }
+    for (QWindow *window : QGuiApplication::topLevelWindows()) {
+        if (window->transientParent() == handle) {
+            window->setTransientParent(nullptr);
+        }
+    }
+}
+
+} // namespace
 
 bool Frontend::windowsActivate() {
     const QString platform = QGuiApplication::platformName();
     return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }
 
-Frontend::Frontend(Game &game) : game_(game) { game_.addObserver(this); }
+Frontend::Frontend(Game &game) : game_(game), clickGuard_(std::make_unique<ClickGuard>()) {
+    game_.addObserver(this);
+}
 
 Frontend::~Frontend() {
     game_.removeObserver(this);
@@ -43,23 +77,49 @@ QWidget *Frontend::viewWindow(const std::string &view) const {
 
 void Frontend::viewRequested(const std::string &view) {
     QPointer<ViewWindow> &window = views_[view];
-    if (!window) {
+    const bool first = !window;
+    if (first) {
         auto factory = viewFactories_.find(view);
         if (factory == viewFactories_.end()) {
             views_.erase(view);
             return;
         }
         window = factory->second(game_);
-        // Beside the window that asked for it, not over it.
-        if (const ScreenWindow *from = lastActive(nullptr)) {
-            window->move(from->frameGeometry().topRight() + QPoint(8, 0));
-        }
+    }
+    // Open: where the player left it. Opened again: beside the screen, in
+    // the size the player gave it.
+    if (!window->isVisible()) {
+        placeBeside(*window, first);
     }
     window->show();
     if (windowsActivate()) {
         window->raise();
         window->activateWindow();
     }
+}
+
+void Frontend::placeBeside(ViewWindow &window, bool first) const {
+    // On Wayland the compositor finds it a place; tied to the screen, it
+    // would open over it.
+    const ScreenWindow *from = lastActive(nullptr);
+    if (from == nullptr || from->screen() == nullptr || onWayland()) {
+        return;
+    }
+    constexpr int kGap = 8;
+    const QRect avail = from->screen()->availableGeometry();
+    const QRect anchor = from->frameGeometry();
+    const QMargins frame = frameMargins(*from);
+    QSize size = window.size();
+    if (first) {
+        // Its first size is ours to choose: narrower, down to what it
+        // needs, to fit beside the screen rather than over it.
+        const int room = std::max(avail.right() - anchor.right(), anchor.left() - avail.left()) - kGap -
+                         frame.left() - frame.right();
+        if (size.width() > room && room >= window.minimumWidth()) {
+            size.setWidth(room);
+        }
+    }
+    window.setGeometry(beside(anchor, size.grownBy(frame), avail, kGap).marginsRemoved(frame));
 }
 
 void Frontend::languageChanged() {
@@ -184,32 +244,57 @@ void Frontend::windowPainted(Screen &screen) {
 }
 
 void Frontend::place(ScreenWindow &window) const {
-    // A screen opens where the one it replaces was: the handler shows the
-    // next screen before it closes its own, so that one is still visible.
     window.ensurePolished();
     if (window.layout() != nullptr) {
         window.layout()->activate();
     }
-    QRect r(QPoint(0, 0), window.size());
-    QScreen *monitor = QGuiApplication::primaryScreen();
-    if (const auto &at = window.gameScreen()->desktopPosition(); at && monitor != nullptr) {
-        r.moveTopLeft(monitor->geometry().topLeft() + QPoint(px(at->first), px(at->second)));
-    } else if (const ScreenWindow *previous = lastActive(&window)) {
-        r.moveCenter(previous->geometry().center());
-        monitor = previous->screen();
-    } else if (monitor != nullptr) {
-        r.moveCenter(monitor->availableGeometry().center());
+    const Screen &screen = *window.gameScreen();
+    const auto &anchor = screen.anchor();
+    ScreenWindow *anchorWindow = nullptr;
+    if (const Screen *other = anchor ? game_.find(anchor->screen) : nullptr) {
+        anchorWindow = windowFor(*other);
+        anchorWindow = anchorWindow != nullptr && anchorWindow->isVisible() ? anchorWindow : nullptr;
     }
-    if (monitor != nullptr) {
-        // Keep the title bar reachable when a large window follows a small
-        // one near the edge.
-        const QRect avail = monitor->availableGeometry();
-        r.moveRight(std::min(r.right(), avail.right()));
-        r.moveBottom(std::min(r.bottom(), avail.bottom()));
-        r.moveLeft(std::max(r.left(), avail.left()));
-        r.moveTop(std::max(r.top(), avail.top()));
+    // The window it comes from: the screen it replaces, else the one in
+    // front, such as the battle under its spell list.
+    ScreenWindow *from = anchorWindow != nullptr ? anchorWindow : lastActive(&window);
+    QScreen *monitor = from != nullptr ? from->screen() : QGuiApplication::primaryScreen();
+    if (monitor == nullptr) {
+        return;
     }
-    window.setGeometry(r);
+    const QRect avail = monitor->availableGeometry();
+    // Framed as the window it comes from; a window never shown has no frame yet.
+    const QMargins frame = screen.borderless() || from == nullptr || from->gameScreen()->borderless()
+                               ? QMargins()
+                               : frameMargins(*from);
+    fitHeight(window, *window.clientArea(), avail.height() - frame.top() - frame.bottom());
+    if (onWayland()) {
+        // The compositor alone places windows there; tied to the window it
+        // comes from, the new one stays above it, and may be put over it.
+        tieToParent(window, from);
+        return;
+    }
+    QRect outer(QPoint(0, 0), window.sizeHint().grownBy(frame));
+    if (anchor) {
+        // From the corner of the window it belongs to, or of the screen.
+        const QPoint offset(px(anchor->left), px(anchor->top));
+        const QRect corner =
+            anchorWindow != nullptr ? anchorWindow->frameGeometry() : QRect(avail.topLeft(), QSize());
+        outer = fromCorner(corner, offset, outer.size(), avail);
+        if (anchorWindow != nullptr) {
+            follow(window, *anchorWindow, offset);
+        }
+    } else if (from != nullptr) {
+        // A screen opens where the one it replaces was: the handler shows
+        // the next screen before it closes its own, so that one is still
+        // visible.
+        outer.moveCenter(from->frameGeometry().center());
+    } else {
+        outer.moveCenter(avail.center());
+    }
+    // Keep the title bar reachable when a large window follows a small one
+    // near the edge.
+    window.setGeometry(keptInside(outer, avail).marginsRemoved(frame));
 }
 
 void Frontend::screenCreated(Screen &screen) { windows_[&screen] = new ScreenWindow(*this, screen); }
@@ -245,6 +330,7 @@ void Frontend::screenClosed(Screen &screen) {
     std::erase_if(recent_, [&](const QPointer<ScreenWindow> &w) { return !w || w == window; });
     std::erase_if(closing_, [](const QPointer<ScreenWindow> &w) { return !w; });
     if (window) {
+        untieFrom(*window);
         window->detach();
         closing_.push_back(window);
     }

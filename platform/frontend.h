@@ -9,11 +9,13 @@
 #include <exception>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace vermona::platform {
 
+class ClickGuard;
 class ScreenWindow;
 
 // A window beside the screens that the game asks for by name
@@ -100,10 +102,12 @@ public:
 private:
     void route(const std::function<void()> &handler);
     void place(ScreenWindow &window) const;
+    void placeBeside(ViewWindow &window, bool first) const;
     [[nodiscard]] ScreenWindow *lastActive(const ScreenWindow *except) const;
 
     Game &game_;
     Announcer announcer_{*this};
+    std::unique_ptr<ClickGuard> clickGuard_;
     std::map<const Screen *, QPointer<ScreenWindow>> windows_;
     std::vector<QPointer<ScreenWindow>> recent_;  // most recently active first
     std::vector<QPointer<ScreenWindow>> closing_; // closed, waiting for deletion

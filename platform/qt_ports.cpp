@@ -20,9 +20,13 @@ int QtPorts::messageBox(const Text &prompt, int style, const Text &title) {
     box.setWindowTitle(QString::fromStdString(title.in(language)));
     box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(prompt.in(language)));
+    const bool noByDefault = (style & kDefaultNo) != 0;
     if (asksYesNo(style)) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton((style & kDefaultNo) != 0 ? QMessageBox::No : QMessageBox::Yes);
+        // Enter and Escape give the same, safe, answer.
+        const QMessageBox::StandardButton safe = noByDefault ? QMessageBox::No : QMessageBox::Yes;
+        box.setDefaultButton(safe);
+        box.setEscapeButton(safe);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
@@ -30,14 +34,14 @@ int QtPorts::messageBox(const Text &prompt, int style, const Text &title) {
     for (QAbstractButton *b : box.buttons()) {
         b->setIcon(QIcon());
     }
-    // Closing a Yes/No box by its title bar or Esc counts as No.
+    // Closing the box by its title bar counts as Escape.
     switch (box.exec()) {
     case QMessageBox::Yes:
         return kYes;
     case QMessageBox::No:
         return kNo;
     default:
-        return asksYesNo(style) ? kNo : kOk;
+        return !asksYesNo(style) ? kOk : noByDefault ? kNo : kYes;
     }
 }
 

@@ -16,7 +16,9 @@ inline constexpr int kOkOnly = 0;
 inline constexpr int kYesNo = 4;
 // Added to a style: the box shows the question icon.
 inline constexpr int kQuestion = 32;
-// Added to a Yes/No style: No, the answer that loses nothing, is the default.
+// Added to a Yes/No style: No is the default answer, the one Enter gives,
+// for a question whose Yes would lose something (money, an item, unsaved
+// weeks). Without it Yes is. Escape, or closing the box, gives the default.
 inline constexpr int kDefaultNo = 256;
 inline constexpr int kOk = 1;
 inline constexpr int kYes = 6;

@@ -258,13 +258,18 @@ public:
     [[nodiscard]] int clientHeight() const { return clientHeight_; }
     [[nodiscard]] Rgb background() const { return background_; }
     [[nodiscard]] const std::string &picture() const { return picture_; }
-    // A window without border or title bar, and where on the desktop it
-    // opens (twips from the top-left corner); unset opens it where the
-    // screen it replaces was.
+    // A window without border or title bar.
     [[nodiscard]] bool borderless() const { return borderless_; }
-    [[nodiscard]] const std::optional<std::pair<int, int>> &desktopPosition() const {
-        return desktopPosition_;
-    }
+    // Where the window opens, when not where the screen it replaces was: at
+    // left, top (twips) from the outer corner of another screen's window,
+    // where it would lie on the desktop were that window in the desktop's
+    // corner; it moves with that window.
+    struct Anchor {
+        std::string screen;
+        int left = 0;
+        int top = 0;
+    };
+    [[nodiscard]] const std::optional<Anchor> &anchor() const { return anchor_; }
     [[nodiscard]] bool visible() const { return visible_; }
     [[nodiscard]] Game &game() const { return game_; }
     // What a screen reader calls the window where its caption says nothing
@@ -294,7 +299,9 @@ protected:
     MenuEntry &menuEntry(std::string name, Text caption, std::function<void()> onClick = {});
     void setPicture(std::string file) { picture_ = std::move(file); }
     void setBorderless() { borderless_ = true; }
-    void placeOnDesktop(int left, int top) { desktopPosition_ = std::make_pair(left, top); }
+    void placeFrom(std::string_view screen, int left, int top) {
+        anchor_ = Anchor{std::string(screen), left, top};
+    }
     void setReaderName(Text name) { readerName_ = std::move(name); }
     // Read when the window shows; set it before then (at the latest in Form_Load).
     void setReaderDescription(Text description) { readerDescription_ = std::move(description); }
@@ -316,7 +323,7 @@ private:
     Rgb background_;
     std::string picture_;
     bool borderless_ = false;
-    std::optional<std::pair<int, int>> desktopPosition_;
+    std::optional<Anchor> anchor_;
     Text readerName_;
     Text readerDescription_;
     ReaderTable readerTable_;

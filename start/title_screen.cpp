@@ -30,6 +30,7 @@ public:
 
     // A game that ended unexpectedly may go on from where its menu last
     // stood; otherwise, or when that cannot be read, a new game starts.
+    // Going on loses nothing, so it is what Enter and Escape answer.
     void Command1_Click() {
         if (hasResumePoint()) {
             if (game_.msgBox("前回の続きから再開しますか？", kYesNo | kQuestion, "ヴェルモナ") == kYes &&

@@ -257,7 +257,7 @@ TEST_F(SaveGameTest, QuitAsksOnlyWhenProgressIsUnsaved) {
     EXPECT_FALSE(confirmQuit(game));
     EXPECT_EQ(lastBox().prompt, "セーブしていません。終了しますか？");
     EXPECT_EQ(lastBox().title, "ヴェルモナ");
-    EXPECT_EQ(lastBox().style, kYesNo);
+    EXPECT_EQ(lastBox().style, kYesNo | kDefaultNo) << "Enter keeps the game running";
     EXPECT_TRUE(confirmQuit(game));
     // Saved: no question until a saved value changes.
     choose("Form3", "save");

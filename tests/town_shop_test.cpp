@@ -57,7 +57,7 @@ TEST_F(ShopTest, ExactlyThePriceBuysAndOneGLessIsRefused) {
         ports.answers = {kYes};
         clickGoods(*this, g);
         ASSERT_EQ(prompts(), std::vector<std::string>{"これでいいのかい？"});
-        EXPECT_EQ(ports.boxes[0].style, kYesNo);
+        EXPECT_EQ(ports.boxes[0].style, kYesNo | kDefaultNo) << "Enter keeps the money";
         EXPECT_EQ(ports.boxes[0].title, g.title);
         EXPECT_EQ(ports.seen[0].money, g.price) << "nothing is taken while the box is up";
         EXPECT_EQ(s.money, 0);

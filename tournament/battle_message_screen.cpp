@@ -31,7 +31,7 @@ public:
     explicit BattleMessageScreen(Game &g) : GameScreen(g, ids::kBattleMessage, "", 5250, 1320, 0x000000) {
         setBorderless();
         setReaderName("戦闘メッセージ");
-        placeOnDesktop(3225, 5910);
+        placeFrom(ids::kBattle, 3225, 5910);
     }
 
     // clang-format off

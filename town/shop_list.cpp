@@ -61,7 +61,8 @@ bool ShopListScreen::confirm(const char *prompt) {
     s.msgText = prompt;
     s.msgStyle = kYesNo;
     s.msgTitle = caption();
-    s.answer = game_.msgBox(*s.msgText, static_cast<int>(s.msgStyle.get()), *s.msgTitle);
+    // Enter, Escape or closing the box keeps the money and the goods.
+    s.answer = game_.msgBox(*s.msgText, static_cast<int>(s.msgStyle.get()) | kDefaultNo, *s.msgTitle);
     return s.answer == kYes;
 }
 

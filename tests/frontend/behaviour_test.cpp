@@ -196,7 +196,7 @@ TEST(WindowLifecycle, CloseButtonAsksFirstWhenProgressIsUnsaved) {
     w.ports.answers = {kNo};
     w.window("Form3")->close();
     ASSERT_EQ(w.ports.boxes.size(), 1U);
-    EXPECT_EQ(w.ports.boxes[0].style, kYesNo);
+    EXPECT_EQ(w.ports.boxes[0].style, kYesNo | kDefaultNo);
     EXPECT_FALSE(w.game.ended());
     EXPECT_TRUE(w.window("Form3")->isVisible());
 

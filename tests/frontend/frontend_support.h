@@ -27,6 +27,8 @@ public:
     using Screen::menuEntry;
     using Screen::movie;
     using Screen::picture;
+    using Screen::placeFrom;
+    using Screen::setBorderless;
     using Screen::setPicture;
     using Screen::timer;
 

@@ -5,9 +5,7 @@
 #include "app/all_screens.h"
 #include "tests/frontend/frontend_support.h"
 
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace vermona::test {
@@ -103,8 +101,8 @@ TEST(TournamentWindows, TheMessageWindowHasNoFrameAndTheCommandsWaitForIt) {
     platform::ScreenWindow *message = w.window("Form26");
     ASSERT_NE(message, nullptr);
     EXPECT_TRUE(message->windowFlags().testFlag(Qt::FramelessWindowHint));
-    const QPoint origin = QGuiApplication::primaryScreen()->geometry().topLeft();
-    EXPECT_EQ(message->pos(), origin + QPoint(215, 394)); // 3225, 5910 twips
+    // 3225, 5910 twips from the battle window's corner.
+    EXPECT_EQ(message->pos(), w.window("Form25")->frameGeometry().topLeft() + QPoint(215, 394));
     EXPECT_EQ(message->clientArea()->size(), QSize(350, 88));
 
     auto *attack = qobject_cast<QPushButton *>(w.widget("Form25", "Command1"));

@@ -44,6 +44,8 @@ done
 echo "installed: ${#expected[@]} files"
 
 desktop-file-validate "$stage/usr/share/applications/$id.desktop" || fail "desktop entry"
+# A dock ties the windows to the entry by their X11 class, the program's name.
+grep -qx 'StartupWMClass=vermona' "$stage/usr/share/applications/$id.desktop" || fail "StartupWMClass is not vermona"
 appstreamcli validate --no-net "$stage/usr/share/metainfo/$id.metainfo.xml" >/dev/null ||
   { appstreamcli validate --no-net "$stage/usr/share/metainfo/$id.metainfo.xml"; fail "metadata"; }
 echo "desktop entry and metadata valid"
@@ -60,6 +62,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for d in libqt6widgets6 libqt6charts6 qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic fonts-dejavu-core gstreamer1.0-plugins-good; do
   grep -q "$d" <<<"$depends" || fail "package does not depend on $d: $depends"
 done
+dpkg-deb -f "$deb" Recommends | grep -q qt6-wayland || fail "package does not recommend qt6-wayland"
 echo "package: $(basename "$deb")"
 
 # Debian's own checker: no error and no warning (informational tags may stay).
@@ -84,6 +87,16 @@ if env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$stage/usr/games/vermon
   fail "an unknown option was accepted"
 fi
 echo "version $version, manual page and options in step"
+
+# With no display to reach, the game says so itself and ends with status 1,
+# not with Qt's abort.
+set +e
+nodisplay=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:987 "$stage/usr/games/vermona" 2>&1)
+status=$?
+set -e
+[ "$status" = 1 ] || fail "without a display the game ended with status $status: $nodisplay"
+grep -q '^vermona: no display can be reached' <<<"$nodisplay" || fail "without a display it said: $nodisplay"
+echo "no display: told, status 1"
 
 # Started from inside its installation, the game works in the player's data
 # folder instead, and shows the title screen.
