@@ -16,6 +16,7 @@
 #include "tools/texts_catalogue.h"
 
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 
 int main(int argc, char **argv) {
@@ -36,6 +37,12 @@ int main(int argc, char **argv) {
     if (dirs.empty()) {
         std::cerr << "vermona-texts: no source folder given\n";
         return 2;
+    }
+    for (const std::string &dir : dirs) {
+        if (!std::filesystem::is_directory(dir)) {
+            std::cerr << "vermona-texts: " << dir << " is not a source folder\n";
+            return 2;
+        }
     }
     const std::vector<Message> wordings = scanSources(dirs);
     if (command == "list") {
