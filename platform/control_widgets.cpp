@@ -139,10 +139,10 @@ protected:
     }
 };
 
-class LabelWidget : public QWidget {
+class LabelWidget : public FocusFramed {
 public:
     LabelWidget(QWidget *parent, const Control &c, const QString &caption, std::function<void()> onClick)
-        : QWidget(parent), text_(caption), foreground_(toQColor(c.design().foreground)),
+        : FocusFramed(parent), text_(caption), foreground_(toQColor(c.design().foreground)),
           autoSize_(c.design().autoSize), border_(c.design().border),
           clickable_(static_cast<bool>(c.handler())), onClick_(std::move(onClick)) {
         const ControlDesign design = shownDesign(c);
@@ -247,15 +247,6 @@ protected:
             return;
         }
         QWidget::keyPressEvent(event);
-    }
-
-    void focusInEvent(QFocusEvent *event) override {
-        QWidget::focusInEvent(event);
-        update();
-    }
-    void focusOutEvent(QFocusEvent *event) override {
-        QWidget::focusOutEvent(event);
-        update();
     }
 
     void mousePressEvent(QMouseEvent *event) override {

@@ -4,13 +4,30 @@
 #include "runtime/screen.h"
 
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <string>
 
 class QAccessibleEvent;
-class QWidget;
 
 namespace vermona::platform {
+
+// A widget that draws its own focus frame: drawn again as the keyboard
+// comes and goes.
+class FocusFramed : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override {
+        QWidget::focusInEvent(event);
+        update();
+    }
+    void focusOutEvent(QFocusEvent *event) override {
+        QWidget::focusOutEvent(event);
+        update();
+    }
+};
 
 // Twips to logical pixels: 15 twips make one pixel.
 int px(int twips);

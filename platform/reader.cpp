@@ -20,9 +20,9 @@ namespace vermona::platform {
 
 namespace {
 
-class GaugeWidget : public QWidget {
+class GaugeWidget : public FocusFramed {
 public:
-    GaugeWidget(QWidget *parent, const Control &bar) : QWidget(parent) {
+    GaugeWidget(QWidget *parent, const Control &bar) : FocusFramed(parent) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
         setFocusPolicy(Qt::TabFocus);
@@ -43,14 +43,6 @@ protected:
             p.setPen(QPen(Qt::black, 1, Qt::DotLine));
             p.drawRect(rect().adjusted(0, 0, -1, -1));
         }
-    }
-    void focusInEvent(QFocusEvent *event) override {
-        QWidget::focusInEvent(event);
-        update();
-    }
-    void focusOutEvent(QFocusEvent *event) override {
-        QWidget::focusOutEvent(event);
-        update();
     }
 };
 

@@ -143,20 +143,11 @@ QAccessibleInterface *readerOf(QWidget *window, QAccessible::Role role, int nth 
 // opens, meters, a table, window names and the commands that do nothing.
 TEST(Accessibility, AMatchIsReadOutAsItHappens) {
     Windows w;
-    registerAllScreens(w.game);
+    enterTable(w, 1, 1); // type 1: attack 10, defence 4, stamina 5
     GameState &s = stateOf(w.game);
-    for (Var *v : {&s.strength, &s.defense, &s.speed, &s.stamina, &s.intellect, &s.magicPower}) {
-        *v = 5;
-    }
     s.strength = 13;
     s.defense = 0;
     s.stamina = 1;
-    s.daysToTournament = 0;
-    s.entrants = 1;
-    w.game.dispatch([&] { w.game.show("Form21"); });
-    w.game.control("Form21", "Label5").setCaption("薬草");
-    w.ports.fractions.push_back(0.0); // type 1: attack 10, defence 4, stamina 5
-    w.click("Form21", "Command2");
 
     QTableWidget *table = w.window("Form22")->findChild<QTableWidget *>();
     ASSERT_NE(table, nullptr);

@@ -87,6 +87,22 @@ void newGame(Windows &w) {
     w.click("Form10", "Command2");
 }
 
+void enterTable(Windows &w, int entrants, int type) {
+    registerAllScreens(w.game);
+    GameState &s = stateOf(w.game);
+    for (Var *v : {&s.strength, &s.defense, &s.speed, &s.stamina, &s.intellect, &s.magicPower}) {
+        *v = 5;
+    }
+    s.daysToTournament = 0;
+    s.entrants = entrants;
+    w.game.dispatch([&] { w.game.show("Form21"); });
+    w.game.control("Form21", "Label5").setCaption("薬草");
+    for (int i = 0; i < entrants; ++i) {
+        w.ports.fractions.push_back((type - 1) / 8.0);
+    }
+    w.click("Form21", "Command2");
+}
+
 std::string rgbAt(const QImage &image, int x, int y) {
     return image.pixelColor(x, y).name(QColor::HexRgb).toUpper().toStdString();
 }

@@ -75,6 +75,10 @@ struct Windows {
 // on 力, element 水.
 void newGame(Windows &w);
 
+// Every screen registered, a hero of 5 in every ability, and through the
+// entry screen into a table of entrants of the given type.
+void enterTable(Windows &w, int entrants, int type);
+
 // Colour of a pixel as #RRGGBB.
 std::string rgbAt(const QImage &image, int x, int y);
 

@@ -16,23 +16,6 @@ constexpr const char *kHeader = "#C0E0FF";
 constexpr const char *kRed = "#FF0000";
 constexpr const char *kGreen = "#00FF00";
 
-// Through the entry screen into a table of entrants of the given type.
-void enterTable(Windows &w, int entrants, int type) {
-    registerAllScreens(w.game);
-    GameState &s = stateOf(w.game);
-    for (Var *v : {&s.strength, &s.defense, &s.speed, &s.stamina, &s.intellect, &s.magicPower}) {
-        *v = 5;
-    }
-    s.daysToTournament = 0;
-    s.entrants = entrants;
-    w.game.dispatch([&] { w.game.show("Form21"); });
-    w.game.control("Form21", "Label5").setCaption("薬草");
-    for (int i = 0; i < entrants; ++i) {
-        w.ports.fractions.push_back((type - 1) / 8.0);
-    }
-    w.click("Form21", "Command2");
-}
-
 // A point of row r's (the header row's, r = 0) cell in column c (the row
 // headers', c = 0) below its text.
 QPoint belowText(int r, int c) {
