@@ -74,6 +74,10 @@ void ScreenWindow::updateReaderTexts() {
     }
     setAccessibleName(shown(screen_->readerName()));
     setAccessibleDescription(shown(screen_->readerDescription()));
+    // The table is what tells the window apart.
+    if (tableReader_ != nullptr) {
+        tableReader_->setAccessibleName(shown(screen_->readerDescription()));
+    }
 }
 
 QStringList ScreenWindow::announcements(bool leaveFocusTarget) const {
