@@ -14,6 +14,4 @@ std::unique_ptr<Screen> makeAttackMagicScreen(Game &game);   // Form6
 std::unique_ptr<Screen> makeRecoveryMagicScreen(Game &game); // Form9
 std::unique_ptr<Screen> makeSupportMagicScreen(Game &game);  // Form11
 
-void registerActivityScreens(Game &game);
-
 } // namespace vermona

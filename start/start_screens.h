@@ -13,6 +13,4 @@ std::unique_ptr<Screen> makeHeroSetupScreen(Game &game); // Form2
 std::unique_ptr<Screen> makeMainMenuScreen(Game &game);  // Form3
 std::unique_ptr<Screen> makeElementScreen(Game &game);   // Form10
 
-void registerStartScreens(Game &game);
-
 } // namespace vermona

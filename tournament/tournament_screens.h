@@ -23,6 +23,4 @@ std::unique_ptr<Screen> makeBattleScreen(Game &game);        // Form25
 std::unique_ptr<Screen> makeBattleMessageScreen(Game &game); // Form26
 std::unique_ptr<Screen> makeResultScreen(Game &game);        // Form27
 
-void registerTournamentScreens(Game &game);
-
 } // namespace vermona

@@ -22,6 +22,4 @@ std::unique_ptr<Screen> makeWeaponListScreen(Game &game); // Form18
 std::unique_ptr<Screen> makeItemShopScreen(Game &game);   // Form23
 std::unique_ptr<Screen> makeHerbListScreen(Game &game);   // Form24
 
-void registerTownScreens(Game &game);
-
 } // namespace vermona
