@@ -11,7 +11,7 @@
 #include <memory>
 #include <string_view>
 
-namespace vermona {
+namespace vermona::app {
 
 namespace {
 
@@ -51,4 +51,4 @@ void registerAllScreens(Game &game) {
     }
 }
 
-} // namespace vermona
+} // namespace vermona::app

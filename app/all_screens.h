@@ -2,10 +2,12 @@
 #pragma once
 
 namespace vermona {
-
 class Game;
+} // namespace vermona
+
+namespace vermona::app {
 
 // Every screen the game has, registered by id.
 void registerAllScreens(Game &game);
 
-} // namespace vermona
+} // namespace vermona::app

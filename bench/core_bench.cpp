@@ -22,7 +22,7 @@ using bench::SilentPorts;
 struct BenchGame {
     SilentPorts ports;
     Game game{ports};
-    BenchGame() { registerAllScreens(game); }
+    BenchGame() { app::registerAllScreens(game); }
 };
 
 // The main menu's load: create the screen, run the tick, write the resume
@@ -120,7 +120,7 @@ void BM_ScriptHostThroughput(benchmark::State &st) {
     for (auto _ : st) {
         std::ostringstream out;
         std::istringstream in(script);
-        ScriptHost host(out);
+        script::ScriptHost host(out);
         benchmark::DoNotOptimize(host.run(in));
         total += commands;
     }

@@ -19,7 +19,7 @@ void BM_WeekWithWindows(benchmark::State &st) {
     const bench::ScratchFolder folder;
     bench::SilentPorts ports;
     Game game(ports);
-    registerAllScreens(game);
+    app::registerAllScreens(game);
     platform::Frontend frontend(game);
     app::equipFrontend(frontend);
     bench::newGame(game);

@@ -31,12 +31,12 @@ int RecordingPorts::messageBox(const Text &prompt, int style, const Text &title)
 
 GameDriver::GameDriver() {
     ports.state = &s;
-    registerAllScreens(game);
+    app::registerAllScreens(game);
 }
 
 GameDriver::GameDriver(const std::filesystem::path &directory) : dir(directory) {
     ports.state = &s;
-    registerAllScreens(game);
+    app::registerAllScreens(game);
 }
 
 void GameDriver::start() { game.start(ids::kTitle); }

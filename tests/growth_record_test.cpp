@@ -374,7 +374,7 @@ TEST_F(GrowthRecordSaveLoad, AnInterruptedSaveNeverCostsTheRecordItsWeeks) {
 
 TEST(GrowthRecordScript, RecordPrintsEachWeekAndEachTournamentAfterItsWeek) {
     std::ostringstream out;
-    ScriptHost host(out);
+    script::ScriptHost host(out);
     std::istringstream empty("record\n");
     EXPECT_EQ(host.run(empty), 0);
     noteWeek(host.game(), point({1, 1, 4}, 5));

@@ -73,7 +73,7 @@ TEST_F(ScriptHostTest, ShowOpensAScreenAsTheGameDoes) {
 // Every printed text is one transcript line, whatever it holds.
 TEST_F(ScriptHostTest, TextsAreEscapedToOneLine) {
     std::ostringstream out;
-    ScriptHost host(out);
+    script::ScriptHost host(out);
     host.game().control("Form1", "Label1").setCaption("say \"hi\"\\\nbye");
     std::istringstream script("caption Form1.Label1\nset msgText a \"b\" \\ c\nget msgText\n");
     EXPECT_EQ(host.run(script), 0);
@@ -91,7 +91,7 @@ TEST_F(ScriptHostTest, AnUnregisteredScreenFailsTheScript) {
         Control &Command1 = button("Command1", "", 0, 0, 1, 1);
     };
     std::ostringstream out;
-    ScriptHost host(out);
+    script::ScriptHost host(out);
     host.game().registerScreen("Probe", [](Game &g) { return std::make_unique<Asker>(g); });
     std::istringstream script("show Probe\nclick Probe.Command1\n");
     EXPECT_EQ(host.run(script), 1);

@@ -35,7 +35,7 @@ TEST(SoakTest, RandomClicksKeepTheGameConsistent) {
     for (std::uint64_t seed = 1; seed <= 4; ++seed) {
         RandomPorts ports(seed);
         Game game(ports);
-        registerAllScreens(game);
+        app::registerAllScreens(game);
         game.start(ids::kTitle);
         std::mt19937_64 pick(seed * 7919);
         int menuVisits = 0;

@@ -90,7 +90,7 @@ std::vector<CorpusFile> corpusFiles(const std::string &corpus) {
 std::string runScript(const std::string &script) {
     std::ostringstream out;
     std::istringstream in(script);
-    ScriptHost host(out);
+    script::ScriptHost host(out);
     int status = host.run(in);
     out << "exit " << status << '\n';
     return out.str();

@@ -15,7 +15,7 @@
 #include <sstream>
 #include <vector>
 
-namespace vermona {
+namespace vermona::script {
 
 namespace {
 
@@ -116,7 +116,7 @@ void printRecord(std::ostream &out, const GrowthRecord &r) {
 } // namespace
 
 ScriptHost::ScriptHost(std::ostream &out) : out_(out), game_(*this) {
-    registerAllScreens(game_);
+    app::registerAllScreens(game_);
     game_.addObserver(this);
 }
 
@@ -576,4 +576,4 @@ int ScriptHost::run(std::istream &script) {
     return 0;
 }
 
-} // namespace vermona
+} // namespace vermona::script

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace vermona {
+namespace vermona::script {
 
 // Real windows for a script run with --windows: clicks go through the
 // widgets, waits run the event loop, shots grab what was drawn.
@@ -110,4 +110,4 @@ private:
     std::map<Control *, int> timerElapsed_; // timers of existing screens, ms since start
 };
 
-} // namespace vermona
+} // namespace vermona::script

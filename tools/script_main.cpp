@@ -20,7 +20,7 @@ constexpr const char *kUsage = "usage: vermona-script [--windows] [--lang ja|en]
 
 // The script's game speaks its language from the start, and the title's
 // language menu changes it for the run (never remembered).
-void speak(vermona::ScriptHost &host, const std::string &language) {
+void speak(vermona::script::ScriptHost &host, const std::string &language) {
     vermona::Game &game = host.game();
     vermona::app::useLanguage(game, language);
     game.setLanguageChooser([&game](std::string_view code) { vermona::app::useLanguage(game, code); });
@@ -32,13 +32,13 @@ int runWithWindows(int argc, char **argv, std::istream &script, const std::strin
     }
     QApplication app(argc, argv);
     vermona::app::setUpGameApplication(app);
-    vermona::ScriptHost host(std::cout);
+    vermona::script::ScriptHost host(std::cout);
     speak(host, language);
     int status = 0;
     {
         vermona::platform::Frontend frontend(host.game());
         vermona::app::equipFrontend(frontend);
-        vermona::platform::QtScriptWindows windows(frontend);
+        vermona::script::QtScriptWindows windows(frontend);
         host.setWindows(&windows);
         status = host.run(script);
         host.setWindows(nullptr);
@@ -83,7 +83,7 @@ int main(int argc, char **argv) {
         return runWithWindows(argc, argv, script, language);
     }
     // Headless: no Qt application at all.
-    vermona::ScriptHost host(std::cout);
+    vermona::script::ScriptHost host(std::cout);
     speak(host, language);
     return host.run(script);
 }

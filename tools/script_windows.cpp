@@ -14,9 +14,11 @@
 #include <QPointer>
 #include <QTimer>
 
-namespace vermona::platform {
+namespace vermona::script {
 
-QtScriptWindows::QtScriptWindows(Frontend &frontend) : frontend_(frontend) {
+using platform::ScreenWindow;
+
+QtScriptWindows::QtScriptWindows(platform::Frontend &frontend) : frontend_(frontend) {
     // The script's clock decides when timers tick.
     frontend_.setTimersByHand(true);
     // Runs of the event loop end early when the game ends or a handler fails.
@@ -131,4 +133,4 @@ std::string QtScriptWindows::shotView(const std::string &view, const std::string
     return grabTo(window, file);
 }
 
-} // namespace vermona::platform
+} // namespace vermona::script

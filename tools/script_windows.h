@@ -6,14 +6,16 @@
 class QEventLoop;
 
 namespace vermona::platform {
-
 class Frontend;
+} // namespace vermona::platform
+
+namespace vermona::script {
 
 // A script's clicks, menu choices, waits and shots done on the real windows
 // of a front end (vermona-script --windows).
 class QtScriptWindows : public ScriptWindows {
 public:
-    explicit QtScriptWindows(Frontend &frontend);
+    explicit QtScriptWindows(platform::Frontend &frontend);
     ~QtScriptWindows() override;
     QtScriptWindows(const QtScriptWindows &) = delete;
     QtScriptWindows &operator=(const QtScriptWindows &) = delete;
@@ -30,8 +32,8 @@ private:
     // hands a handler's failure back to the script host.
     void settle();
 
-    Frontend &frontend_;
+    platform::Frontend &frontend_;
     QEventLoop *waiting_ = nullptr;
 };
 
-} // namespace vermona::platform
+} // namespace vermona::script

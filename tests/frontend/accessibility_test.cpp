@@ -195,7 +195,7 @@ TEST(Accessibility, AMatchIsReadOutAsItHappens) {
 // A row of a list is one Tab stop, read whole with its columns' headers.
 TEST(Accessibility, AListRowIsOneTabStopReadWhole) {
     Windows w;
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     w.game.dispatch([&] { w.game.show("Form18"); });
     EXPECT_EQ(w.widget("Form18", "Label2", 0)->accessibleName().toStdString(),
               "ナイフ、攻撃力 ３、値段 ３００");

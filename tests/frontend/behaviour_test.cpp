@@ -49,7 +49,7 @@ std::string labelText(const Windows &w, const std::string &screen, const std::st
 
 TEST(WindowClicks, NewGameThroughTheRealWidgets) {
     Windows w;
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     w.game.start(ids::kTitle);
     QPointer<QWidget> title = w.window("Form1");
     w.click("Form1", "Command1");
@@ -171,7 +171,7 @@ TEST(WindowLifecycle, WindowsFollowShowTouchHideAndClose) {
 
 TEST(WindowLifecycle, CloseButtonEndsTheProgramWithoutProgressToLose) {
     Windows w;
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     w.game.start(ids::kTitle);
     QPointer<QWidget> window = w.window("Form1");
     window->close();
@@ -185,7 +185,7 @@ TEST(WindowLifecycle, CloseButtonEndsTheProgramWithoutProgressToLose) {
 
 TEST(WindowLifecycle, CloseButtonAsksFirstWhenProgressIsUnsaved) {
     Windows w;
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     w.game.start(ids::kTitle);
     w.click("Form1", "Command1");
     for (int i = 0; i < 10; ++i) {
@@ -403,9 +403,9 @@ TEST(ScriptWindows, ScriptClicksAndShotsUseTheWindows) {
     ASSERT_TRUE(dir.isValid());
     const std::string shot = QDir(dir.path()).filePath("form2.png").toStdString();
     std::ostringstream out;
-    ScriptHost host(out);
+    script::ScriptHost host(out);
     platform::Frontend frontend(host.game());
-    platform::QtScriptWindows windows(frontend);
+    script::QtScriptWindows windows(frontend);
     host.setWindows(&windows);
     std::istringstream script(
         "click Form1.Command1\nclick Form2.Command5\ncaption Form2.Label8\nwait 10\nshot Form2 " + shot +

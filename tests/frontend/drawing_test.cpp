@@ -20,7 +20,7 @@ namespace {
 
 TEST(WindowGeometry, TitleScreenIsPlacedInPixelsFromTwips) {
     Windows w;
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     w.game.start(ids::kTitle);
     platform::ScreenWindow *win = w.window("Form1");
     ASSERT_NE(win, nullptr);
@@ -39,7 +39,7 @@ TEST(WindowGeometry, TitleScreenIsPlacedInPixelsFromTwips) {
 
 TEST(WindowGeometry, ScreensKeepTheirClientAreasThroughANewGame) {
     Windows w;
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     w.game.start(ids::kTitle);
     w.click("Form1", "Command1");
     EXPECT_EQ(w.window("Form2")->clientArea()->size(), QSize(428, 304));
@@ -59,7 +59,7 @@ TEST(WindowGeometry, ScreensKeepTheirClientAreasThroughANewGame) {
 
 TEST(WindowColours, TitleScreenShowsItsDesignColours) {
     Windows w;
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     w.game.start(ids::kTitle);
     const QImage img = w.client("Form1");
     EXPECT_EQ(rgbAt(img, 2, 2), "#FFFF00");     // window
@@ -119,7 +119,7 @@ TEST(WindowFonts, DesignFacesResolveToProportionalJapaneseFonts) {
 
 TEST(WindowFonts, ControlsUseTheirDesignFontAndSize) {
     Windows w;
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     w.game.start(ids::kTitle);
     const QFontInfo title(w.widget("Form1", "Label1")->font());
     EXPECT_EQ(title.family().toStdString(), "IPAPMincho");
@@ -135,7 +135,7 @@ TEST(WindowFonts, ControlsUseTheirDesignFontAndSize) {
 
 TEST(WindowLabels, CaptionTooWideForItsBoxIsNarrowedNotCut) {
     Windows w;
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     w.game.start(ids::kTitle);
     QWidget *title = w.widget("Form1", "Label1");
     const int percent = title->property("stretch").toInt();

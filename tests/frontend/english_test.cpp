@@ -166,7 +166,7 @@ TEST(English, EveryScreenReadsInEnglishAndFitsItsWindow) {
     WorkDir dir;
     writeFile("name.txt", readFile(VERMONA_ASSET_DIR "/name.txt"));
     Windows w;
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     GameState &s = stateOf(w.game);
     for (const Visit &visit : everyScreen()) {
         for (Var *v : {&s.strength, &s.defense, &s.speed, &s.stamina, &s.intellect, &s.magicPower}) {
@@ -229,7 +229,7 @@ TEST(English, EveryScreenReadsInEnglishAndFitsItsWindow) {
 TEST(English, TheLanguageMenuReachesEveryOpenWindowAndIsRemembered) {
     WorkDir dir;
     Windows w;
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     w.game.setLanguageChooser([&](std::string_view code) { app::chooseLanguage(w.game, code); });
     w.game.start(ids::kTitle);
     w.game.dispatch([&] { w.game.show(ids::kTown); }); // a second window, open meanwhile

@@ -78,7 +78,7 @@ void Windows::settle() {
 }
 
 void newGame(Windows &w) {
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     w.game.start(ids::kTitle);
     w.click("Form1", "Command1");
     for (int i = 0; i < 10; ++i) {
@@ -88,7 +88,7 @@ void newGame(Windows &w) {
 }
 
 void enterTable(Windows &w, int entrants, int type) {
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     GameState &s = stateOf(w.game);
     for (Var *v : {&s.strength, &s.defense, &s.speed, &s.stamina, &s.intellect, &s.magicPower}) {
         *v = 5;

@@ -56,7 +56,7 @@ std::string focusedName(const Windows &w, const std::string &screen) {
 
 TEST(Keyboard, TabFollowsReadingOrderBothWays) {
     Windows w;
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     stateOf(w.game).fatigue = 0;
     w.game.start(ids::kTitle);
     w.game.show("Form4");
@@ -78,7 +78,7 @@ TEST(Keyboard, TabFollowsReadingOrderBothWays) {
 
 TEST(Keyboard, NewGameAndAWeekWithKeysAlone) {
     Windows w;
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     w.game.start(ids::kTitle);
     tabTo(w, "Form1", "Command1");
     press(w, Qt::Key_Return); // 開始
@@ -112,7 +112,7 @@ TEST(Keyboard, ABattleToItsEndWithKeysAlone) {
     WorkDir dir;
     {
         Windows w;
-        registerAllScreens(w.game);
+        app::registerAllScreens(w.game);
         GameState &s = stateOf(w.game);
         for (Var *v : {&s.strength, &s.defense, &s.speed, &s.stamina, &s.intellect, &s.magicPower}) {
             *v = 5;
@@ -189,7 +189,7 @@ TEST(Keyboard, CtrlSSavesOnTheMainMenu) {
     WorkDir dir;
     {
         Windows w;
-        registerAllScreens(w.game);
+        app::registerAllScreens(w.game);
         stateOf(w.game).fatigue = 0;
         w.game.start(ids::kTitle);
         w.game.show("Form3");

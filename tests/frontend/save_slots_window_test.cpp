@@ -55,7 +55,7 @@ TEST(SaveSlotsWindow, LoadsFromTheTitleAndSavesAndDeletesFromTheMenu) {
     v[31] = 20; // daysToTournament
     writeFile("savedate2.sav", encodeSave(v).text);
     Windows w;
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     w.game.start(ids::kTitle);
 
     // From the title (beside ロード): every slot, the one saved last chosen, no saving.

@@ -61,7 +61,7 @@ QRect rowBox(int row, int column) {
 
 TEST(SpellListWindow, LearnedRowsShowInTheirOwnPlacesWithGapsBetween) {
     Windows w;
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     stateOf(w.game).waterMagicLevel = 1;
     stateOf(w.game).powerMagicLevel = 2;
     w.game.dispatch([&] { w.game.show("Form7"); });
@@ -88,7 +88,7 @@ TEST(SpellListWindow, LearnedRowsShowInTheirOwnPlacesWithGapsBetween) {
 
 TEST(MovieWindow, TheAttackVideoPlaysItsFramesAndTheMenuFollowsAfterThreeSeconds) {
     Windows w;
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     w.game.dispatch([&] { w.game.show("Form19"); });
     FrameCount count(w.widget("Form19", "ActiveMovie1"));
     ASSERT_NE(count.sink, nullptr) << "a player for the committed KOUGEKI.AVI";
@@ -107,7 +107,7 @@ TEST(MovieWindow, TheAttackVideoPlaysItsFramesAndTheMenuFollowsAfterThreeSeconds
 
 TEST(MovieWindow, TheBattleHoldsTheFirstFrameUnderTheEnemysGauge) {
     Windows w;
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     GameState &s = stateOf(w.game);
     s.strength = s.defense = s.stamina = 5;
     s.daysToTournament = 0;

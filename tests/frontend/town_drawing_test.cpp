@@ -69,7 +69,7 @@ int expectPictureAt(Windows &w, const std::string &id, const QImage &picture, QP
 }
 
 void showAlone(Windows &w, const char *id, std::string_view language = app::kJapanese) {
-    registerAllScreens(w.game);
+    app::registerAllScreens(w.game);
     app::useLanguage(w.game, language);
     w.game.dispatch([&] { w.game.show(id); });
     Windows::settle();
