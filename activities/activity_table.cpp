@@ -5,10 +5,10 @@
 
 namespace vermona {
 
-const std::array<Activity, 11> &activities() {
+const std::array<Activity, kActivityCount> &activities() {
     // Rest first, then the trainings and the jobs in the order of the
     // schedule's buttons. The messages are the game's own, quirks included.
-    static const std::array<Activity, 11> table = {{
+    static const std::array<Activity, kActivityCount> table = {{
         {"Command1", "休む", "疲労が回復した", {}, -30, 0, false},
         {"Command2", "勉強", "知力がアップ！", {{&GameState::intellect, 2}}, 10, 0, true},
         {"Command3", "筋トレ", "力が２ポイントアップ！", {{&GameState::strength, 2}}, 10, 0, true},
@@ -60,7 +60,19 @@ const std::array<Activity, 11> &activities() {
     return table;
 }
 
-int tooTiredPercent(Var::Int fatigue) { return static_cast<int>(std::clamp<Var::Int>(fatigue - 10, 0, 100)); }
+namespace {
+
+// The highest roll at which the hero is too tired; saturated, so that no
+// fatigue a save holds can overflow it.
+Var::Int highestTiredRoll(Var::Int fatigue) { return Var::addSaturated(fatigue, -10); }
+
+} // namespace
+
+bool tooTired(Var::Int roll, Var::Int fatigue) { return roll <= highestTiredRoll(fatigue); }
+
+int tooTiredPercent(Var::Int fatigue) {
+    return static_cast<int>(std::clamp<Var::Int>(highestTiredRoll(fatigue), 0, 100));
+}
 
 namespace {
 

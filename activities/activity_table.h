@@ -15,9 +15,10 @@ struct AbilityChange {
     int amount;
 };
 
-// One of the schedule's eleven weekly activities: what its button says, the
-// box it shows, and what a week of it gives and costs. The handlers apply
-// exactly this, and the tooltips show exactly this.
+// One of the schedule's eleven weekly activities: its button, the box it
+// shows, and what a week of it gives and costs. The schedule's buttons are
+// built from it, its handler applies exactly this, and the tooltips show
+// exactly this.
 struct Activity {
     const char *control; // the schedule's button
     const char *caption;
@@ -28,10 +29,13 @@ struct Activity {
     bool canBeTooTired; // rest alone cannot fail
 };
 
-const std::array<Activity, 11> &activities();
+inline constexpr std::size_t kActivityCount = 11;
+const std::array<Activity, kActivityCount> &activities();
 
-// The chance, in whole percent, that a week's roll (1 to 100) falls at or
-// below fatigue - 10, so that the hero is too tired and only rests.
+// Whether a week's roll (1 to 100) at this fatigue leaves the hero too
+// tired, so that he only rests: a roll at or below fatigue - 10.
+bool tooTired(Var::Int roll, Var::Int fatigue);
+// The chance of that, in whole percent.
 int tooTiredPercent(Var::Int fatigue);
 
 // The tooltip of an activity at the hero's fatigue now: the abilities in

@@ -48,7 +48,23 @@ void MagicLessonScreen::learn(const MagicSchool &school) {
     changeTo(ids::kMainMenu);
 }
 
+Control &MagicLessonScreen::school(std::string name, Text caption, const MagicSchool &school, int left,
+                                   int top, int width, int height) {
+    Control &c =
+        button(std::move(name), std::move(caption), left, top, width, height).onClick([this, &school] {
+            learn(school);
+        });
+    schools_.emplace_back(&c, &school);
+    return c;
+}
+
 void MagicLessonScreen::back() { changeTo(ids::kJourney); }
+
+void MagicLessonScreen::Form_Load() {
+    for (const auto &[button, school] : schools_) {
+        showNeeds(*button, *school);
+    }
+}
 
 // Each level asks for more intellect. Only the band of the current level is
 // refused: intellect never falls in play, so a school raised past a band was

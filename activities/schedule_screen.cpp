@@ -4,6 +4,8 @@
 #include "activities/magic_lesson.h"
 #include "data/game_screen.h"
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <utility>
 
@@ -13,50 +15,34 @@ namespace {
 
 constexpr const char *kResultTitle = "ヴェルモナ結果";
 
+// The grid of buttons: its columns from the left and its rows from the top;
+// each row has its own colour.
+constexpr std::array<int, 5> kColumns{360, 1680, 3000, 4200, 5400};
+constexpr std::array<int, 3> kRows{1200, 1920, 2640};
+constexpr std::array<Rgb, 3> kRowColours{0xFFFF00, 0x0000FF, 0x00FF00};
+
 class ScheduleScreen : public GameScreen {
 public:
     explicit ScheduleScreen(Game &g) : GameScreen(g, ids::kSchedule, "予定", 6990, 3780, 0x00FFFF) {}
 
     // clang-format off
     Control &Label1 = label("Label1", "この中から選んで下さい", 360, 240, 4575, 495).points(18);
-    Control &Command1 = choice("Command1", "休む", 360, 1200, 0xFFFF00).onClick([this] { Command1_Click(); });
-    Control &Command2 = choice("Command2", "勉強", 360, 1920, 0x0000FF).onClick([this] { Command2_Click(); });
-    Control &Command3 = choice("Command3", "筋トレ", 360, 2640, 0x00FF00).onClick([this] { Command3_Click(); });
-    Control &Command4 = choice("Command4", "マラソン", 1680, 1200, 0xFFFF00).onClick([this] { Command4_Click(); });
-    Control &Command5 = choice("Command5", "精神統一", 1680, 1920, 0x0000FF).onClick([this] { Command5_Click(); });
-    Control &Command6 = choice("Command6", "ダッシュ", 1680, 2640, 0x00FF00).onClick([this] { Command6_Click(); });
-    Control &Command7 = choice("Command7", "土木作業", 3000, 1200, 0xFFFF00).onClick([this] { Command7_Click(); });
-    Control &Command8 = choice("Command8", "郵便配達", 3000, 1920, 0x0000FF).onClick([this] { Command8_Click(); });
-    Control &Command9 = choice("Command9", "家庭教師", 3000, 2640, 0x00FF00).onClick([this] { Command9_Click(); });
-    Control &Command10 = choice("Command10", "警備", 4200, 1200, 0xFFFF00).onClick([this] { Command10_Click(); });
-    Control &Command11 = choice("Command11", "時計修理", 4200, 1920, 0x0000FF).onClick([this] { Command11_Click(); });
-    Control &Command12 = choice("Command12", "修行の旅", 4200, 2640, 0x00FF00).onClick([this] { Command12_Click(); });
-    Control &Command13 = choice("Command13", "町へ", 5400, 1200, 0xFFFF00).onClick([this] { Command13_Click(); });
-    Control &Command14 = choice("Command14", "戻る", 5400, 1920, 0x0000FF).onClick([this] { Command14_Click(); });
+    // Command1 to Command11: rest, the trainings and the jobs, down the
+    // grid's columns in the activity table's order.
+    std::array<Control *, kActivityCount> activityButtons = buildActivityButtons();
+    Control &Command12 = choice("Command12", "修行の旅", 3, 2).onClick([this] { Command12_Click(); });
+    Control &Command13 = choice("Command13", "町へ", 4, 0).onClick([this] { Command13_Click(); });
+    Control &Command14 = choice("Command14", "戻る", 4, 1).onClick([this] { Command14_Click(); });
     // clang-format on
 
     // What each activity gives and costs, and how likely a week of it is lost
     // at the hero's fatigue now; the journey's cost and time.
     void Form_Load() override {
-        for (const Activity &a : activities()) {
-            find(a.control)->setTip(activityTip(a, s.fatigue.get()));
+        for (std::size_t k = 0; k < kActivityCount; ++k) {
+            activityButtons[k]->setTip(activityTip(activities()[k], s.fatigue.get()));
         }
         Command12.setTip(journeyTip());
     }
-
-    // Rest and the ten activities that a tired hero may fail at, each as the
-    // activity table has it.
-    void Command1_Click() { spendWeek(activities()[0]); }
-    void Command2_Click() { spendWeek(activities()[1]); }
-    void Command3_Click() { spendWeek(activities()[2]); }
-    void Command4_Click() { spendWeek(activities()[3]); }
-    void Command5_Click() { spendWeek(activities()[4]); }
-    void Command6_Click() { spendWeek(activities()[5]); }
-    void Command7_Click() { spendWeek(activities()[6]); }
-    void Command8_Click() { spendWeek(activities()[7]); }
-    void Command9_Click() { spendWeek(activities()[8]); }
-    void Command10_Click() { spendWeek(activities()[9]); }
-    void Command11_Click() { spendWeek(activities()[10]); }
 
     // The ways out let no time pass.
     void Command12_Click() { changeTo(ids::kJourney); }
@@ -64,9 +50,23 @@ public:
     void Command14_Click() { changeTo(ids::kMainMenu); }
 
 private:
-    // One button of the grid; each row of the grid has its own colour.
-    Control &choice(std::string name, Text caption, int left, int top, Rgb rgb) {
-        return button(std::move(name), std::move(caption), left, top, 975, 495).background(rgb);
+    // The button in a column and row of the grid.
+    Control &choice(std::string name, Text caption, std::size_t column, std::size_t row) {
+        return button(std::move(name), std::move(caption), kColumns.at(column), kRows.at(row), 975, 495)
+            .background(kRowColours.at(row));
+    }
+
+    // Rest and the ten activities that a tired hero may fail at, each as the
+    // activity table has it.
+    std::array<Control *, kActivityCount> buildActivityButtons() {
+        std::array<Control *, kActivityCount> out{};
+        for (std::size_t k = 0; k < kActivityCount; ++k) {
+            const Activity &a = activities()[k];
+            out[k] = &choice(a.control, a.caption, k / kRows.size(), k % kRows.size()).onClick([this, &a] {
+                spendWeek(a);
+            });
+        }
+        return out;
     }
 
     // Every training and job: a fresh roll against fatigue decides whether the
@@ -77,7 +77,7 @@ private:
         if (!a.canBeTooTired) {
             game_.msgBox(a.message, kOkOnly, kResultTitle);
             s.fatigue += a.fatigue;
-        } else if (s.weekRoll = game_.roll(100, 1); s.weekRoll <= s.fatigue - 10) {
+        } else if (s.weekRoll = game_.roll(100, 1); tooTired(s.weekRoll, s.fatigue)) {
             game_.msgBox("疲れがたまりすぎて休んだ！", kOkOnly, kResultTitle);
             s.fatigue -= 10;
         } else {

@@ -15,27 +15,11 @@ public:
 
     // clang-format off
     Control &Label1 = label("Label1", "どの魔法？", 1320, 360, 2655, 495).background(0xC943BB).points(18);
-    Control &Command1 = button("Command1", "攻撃力系", 360, 1200, 1335, 615)
-        .background(0xFF0000).onClick([this] { Command1_Click(); });
-    Control &Command2 = button("Command2", "防御力系", 3480, 1200, 1335, 615)
-        .background(0xFF8000).onClick([this] { Command2_Click(); });
-    Control &Command3 = button("Command3", "早さ系", 360, 2400, 1335, 615)
-        .background(0xFFFF00).onClick([this] { Command3_Click(); });
-    Control &Command4 = button("Command4", "戻る", 3480, 2400, 1335, 615)
-        .background(0xFFFFFF).onClick([this] { Command4_Click(); });
+    Control &Command1 = school("Command1", "攻撃力系", kPowerMagic, 360, 1200, 1335, 615).background(0xFF0000);
+    Control &Command2 = school("Command2", "防御力系", kGuardMagic, 3480, 1200, 1335, 615).background(0xFF8000);
+    Control &Command3 = school("Command3", "早さ系", kSpeedMagic, 360, 2400, 1335, 615).background(0xFFFF00);
+    Control &Command4 = button("Command4", "戻る", 3480, 2400, 1335, 615).background(0xFFFFFF).onClick([this] { back(); });
     // clang-format on
-
-    // Each school tells what its next level asks for.
-    void Form_Load() override {
-        showNeeds(Command1, kPowerMagic);
-        showNeeds(Command2, kGuardMagic);
-        showNeeds(Command3, kSpeedMagic);
-    }
-
-    void Command1_Click() { learn(kPowerMagic); }
-    void Command2_Click() { learn(kGuardMagic); }
-    void Command3_Click() { learn(kSpeedMagic); }
-    void Command4_Click() { back(); }
 };
 
 } // namespace

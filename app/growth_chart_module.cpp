@@ -2,12 +2,12 @@
 // The growth chart, built as a module of its own and loaded by the front end
 // only when the player first opens it: the chart libraries would otherwise
 // be loaded, and paid for, at every start.
+#include "app/growth_chart.h"
 #include "data/growth_record.h"
 
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QFontMetricsF>
@@ -30,56 +30,23 @@ using vermona::GrowthPoint;
 using vermona::GrowthRecord;
 using vermona::TournamentResult;
 using vermona::Var;
-using vermona::WeekDate;
+using vermona::app::GrowthChartTexts;
 
-// Texts in the player's language: the game's wordings through the
-// application's translator, as its screens have them.
-QString chartDate(const WeekDate &d) {
-    return QCoreApplication::translate("vermona", "%1年目 %2月%3週目").arg(d.year).arg(d.month).arg(d.week);
-}
-
-// Months since 1年目1月 as the calendar names them.
-QString monthLabel(Var::Int months) {
-    return QCoreApplication::translate("vermona", "%1年目%2月").arg(months / 12 + 1).arg(months % 12 + 1);
-}
-
-// A week of a short record, between its months.
-QString weekLabel(Var::Int weeks) {
-    return QCoreApplication::translate("vermona", "%1月%2週").arg(weeks / 4 % 12 + 1).arg(weeks % 4 + 1);
-}
-
-QString resultText(const TournamentResult &t) {
-    return QCoreApplication::translate("vermona", "%1勝%2敗（相手%3人）")
-        .arg(t.wins)
-        .arg(t.losses)
-        .arg(t.entrants);
-}
-
-// A wording and its sense, as the menu words a value.
-struct Name {
-    const char *source;
-    const char *sense;
-};
-
-QString shown(const Name &name) { return QCoreApplication::translate("vermona", name.source, name.sense); }
-
-constexpr Name kFatigue = QT_TRANSLATE_NOOP3("vermona", "疲労", "");
-
-// The six values on the left axis, as the menu labels them: its 攻撃力 is
-// the hero's strength.
+// The six values on the left axis, in the order of the texts' lines;
+// fatigue, on the right axis, is the seventh line.
 struct Value {
-    Name name;
     Var::Int GrowthPoint::*member;
     QColor colour;
 };
 const std::array<Value, 6> kValues{{
-    {QT_TRANSLATE_NOOP3("vermona", "攻撃力", "menu"), &GrowthPoint::attack, QColor(0xD0, 0x30, 0x30)},
-    {QT_TRANSLATE_NOOP3("vermona", "防御力", ""), &GrowthPoint::defense, QColor(0x30, 0x60, 0xD0)},
-    {QT_TRANSLATE_NOOP3("vermona", "早さ", ""), &GrowthPoint::speed, QColor(0x20, 0xA0, 0x40)},
-    {QT_TRANSLATE_NOOP3("vermona", "HP", ""), &GrowthPoint::hp, QColor(0xE0, 0x80, 0x10)},
-    {QT_TRANSLATE_NOOP3("vermona", "知力", ""), &GrowthPoint::intellect, QColor(0x80, 0x40, 0xC0)},
-    {QT_TRANSLATE_NOOP3("vermona", "MP", ""), &GrowthPoint::mp, QColor(0x10, 0xA0, 0xB0)},
+    {&GrowthPoint::attack, QColor(0xD0, 0x30, 0x30)},
+    {&GrowthPoint::defense, QColor(0x30, 0x60, 0xD0)},
+    {&GrowthPoint::speed, QColor(0x20, 0xA0, 0x40)},
+    {&GrowthPoint::hp, QColor(0xE0, 0x80, 0x10)},
+    {&GrowthPoint::intellect, QColor(0x80, 0x40, 0xC0)},
+    {&GrowthPoint::mp, QColor(0x10, 0xA0, 0xB0)},
 }};
+constexpr std::size_t kFatigueLine = kValues.size();
 
 // Where the chart's own labels may go: the room between them, and the rows
 // of tournament results above the plot.
@@ -88,7 +55,8 @@ constexpr int kResultRows = 2;
 
 class GrowthChartView : public QChartView {
 public:
-    GrowthChartView(QWidget *parent, const QFont &font) : QChartView(parent), font_(font) {
+    GrowthChartView(QWidget *parent, const QFont &font, const GrowthChartTexts &texts)
+        : QChartView(parent), font_(font), texts_(texts) {
         setObjectName(QStringLiteral("growthChart"));
         setRenderHint(QPainter::Antialiasing);
         auto *chart = new QChart;
@@ -124,9 +92,9 @@ public:
         chart->addAxis(marks_, Qt::AlignRight);
 
         for (const Value &v : kValues) {
-            addLine(v.name, v.colour, abilities_);
+            addLine(v.colour, abilities_);
         }
-        QLineSeries *fatigue = addLine(kFatigue, QColor(0x70, 0x70, 0x70), fatigueAxis_);
+        QLineSeries *fatigue = addLine(QColor(0x70, 0x70, 0x70), fatigueAxis_);
         QPen pen = fatigue->pen();
         pen.setStyle(Qt::DashLine);
         fatigue->setPen(pen);
@@ -168,15 +136,15 @@ protected:
 private:
     void retranslate() {
         for (std::size_t i = 0; i < lines_.size(); ++i) {
-            lines_[i]->setName(shown(lineNames_[i]));
+            lines_[i]->setName(texts_.line(i));
         }
-        fatigueAxis_->setTitleText(shown(kFatigue));
+        fatigueAxis_->setTitleText(texts_.line(kFatigueLine));
         showTournaments();
         fitted_ = {-1, -1, -1}; // the week labels too
         fitAxes();
     }
 
-    QLineSeries *addLine(const Name &name, const QColor &colour, QValueAxis *yAxis) {
+    QLineSeries *addLine(const QColor &colour, QValueAxis *yAxis) {
         auto *series = new QLineSeries;
         series->setPointsVisible(true);
         QPen pen(colour);
@@ -188,7 +156,6 @@ private:
         connect(series, &QLineSeries::hovered, this,
                 [this](const QPointF &at, bool entered) { hoverWeek(at, entered); });
         lines_.push_back(series);
-        lineNames_.push_back(name);
         return series;
     }
 
@@ -206,7 +173,7 @@ private:
         results_.clear();
         for (const TournamentResult &t : record_.tournaments) {
             auto *s = new QScatterSeries;
-            s->setName(QCoreApplication::translate("vermona", "大会"));
+            s->setName(texts_.tournament());
             s->setMarkerShape(QScatterSeries::MarkerShapeStar);
             s->setMarkerSize(16);
             s->setColor(QColor(0xE0, 0xB0, 0x00));
@@ -217,11 +184,7 @@ private:
             s->attachAxis(marks_);
             connect(s, &QScatterSeries::hovered, this, [this, t](const QPointF &, bool entered) {
                 if (entered) {
-                    QToolTip::showText(
-                        QCursor::pos(),
-                        QCoreApplication::translate("vermona", "%1の大会").arg(chartDate(t.date)) +
-                            QLatin1Char('\n') + resultText(t),
-                        this);
+                    QToolTip::showText(QCursor::pos(), texts_.heldAt(t), this);
                 } else {
                     QToolTip::hideText();
                 }
@@ -233,7 +196,7 @@ private:
                 }
             }
             tournaments_.push_back(s);
-            auto *label = new QGraphicsSimpleTextItem(resultText(t), chart());
+            auto *label = new QGraphicsSimpleTextItem(texts_.result(t), chart());
             label->setData(0, QStringLiteral("result"));
             label->setFont(font_);
             label->setBrush(QColor(0x60, 0x48, 0x00));
@@ -307,7 +270,7 @@ private:
             labels.clear();
             bool fits = true;
             for (Var::Int m = (firstMonth + step - 1) / step * step; m <= lastMonth && fits; m += step) {
-                const QString text = monthLabel(m);
+                const QString text = texts_.month(m);
                 const auto e = extent(m * 4, text);
                 if (!inside(e)) {
                     continue;
@@ -323,7 +286,7 @@ private:
         // A short record names its weeks between the months too.
         if (last - first < 8) {
             for (Var::Int i = first; i <= last; ++i) {
-                const QString text = weekLabel(i);
+                const QString text = texts_.week(i);
                 if (const auto e = extent(i, text); i % 4 != 0 && inside(e) && clear(e)) {
                     taken.push_back(e);
                     labels[i] = text;
@@ -394,27 +357,27 @@ private:
         QToolTip::showText(QCursor::pos(), weekTip(*nearest), this);
     }
 
-    static QString weekTip(const GrowthPoint &p) {
-        QString text = chartDate(p.date);
+    [[nodiscard]] QString weekTip(const GrowthPoint &p) const {
+        QString text = texts_.date(p.date);
         // A line per value: its name as the legend has it, and the number.
-        const auto line = [&](const Name &name, Var::Int value) {
-            text += QLatin1Char('\n') + shown(name) + QLatin1Char(' ') + QString::number(value);
+        const auto line = [&](std::size_t i, Var::Int value) {
+            text += QLatin1Char('\n') + texts_.line(i) + QLatin1Char(' ') + QString::number(value);
         };
-        for (const Value &v : kValues) {
-            line(v.name, p.*v.member);
+        for (std::size_t i = 0; i < kValues.size(); ++i) {
+            line(i, p.*kValues[i].member);
         }
-        line(kFatigue, p.fatigue);
+        line(kFatigueLine, p.fatigue);
         return text;
     }
 
     QFont font_;
+    GrowthChartTexts texts_;
     GrowthRecord record_;
     QCategoryAxis *weeks_ = nullptr;
     QValueAxis *abilities_ = nullptr;
     QValueAxis *fatigueAxis_ = nullptr;
     QValueAxis *marks_ = nullptr;
     std::vector<QLineSeries *> lines_;
-    std::vector<Name> lineNames_; // the lines' wordings, untranslated
     std::vector<QScatterSeries *> tournaments_;
     std::vector<QGraphicsSimpleTextItem *> results_;              // one per tournament, above its mark
     std::map<Var::Int, QString> shownWeeks_;                      // the week axis's labels, by week
@@ -423,8 +386,9 @@ private:
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT QWidget *vermonaMakeGrowthChart(QWidget *parent, const QFont &font) {
-    return new GrowthChartView(parent, font);
+extern "C" Q_DECL_EXPORT QWidget *vermonaMakeGrowthChart(QWidget *parent, const QFont &font,
+                                                         const GrowthChartTexts &texts) {
+    return new GrowthChartView(parent, font, texts);
 }
 
 extern "C" Q_DECL_EXPORT void vermonaShowGrowthRecord(QWidget *chart, const GrowthRecord &record) {

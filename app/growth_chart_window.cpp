@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/growth_chart_window.h"
 
+#include "app/growth_chart.h"
 #include "data/game_screen.h"
 #include "data/growth_record.h"
 #include "platform/fonts.h"
@@ -29,7 +30,7 @@ namespace vermona::app {
 
 namespace {
 
-using MakeChart = QWidget *(*)(QWidget *, const QFont &);
+using MakeChart = QWidget *(*)(QWidget *, const QFont &, const GrowthChartTexts &);
 using ShowRecord = void (*)(QWidget *, const GrowthRecord &);
 
 struct ChartModule {
@@ -56,7 +57,7 @@ const ChartModule &chartModule() {
     return m;
 }
 
-// Dates and results read as in the chart's marks and tooltips.
+// Dates and results, in the table as in the chart.
 QString weekText(const WeekDate &d) {
     return QCoreApplication::translate("vermona", "%1年目 %2月%3週目").arg(d.year).arg(d.month).arg(d.week);
 }
@@ -89,6 +90,31 @@ const std::array<Column, 9> kColumns{{
     {QT_TRANSLATE_NOOP3("vermona", "大会", ""), nullptr},
 }};
 constexpr int kResultColumn = static_cast<int>(kColumns.size()) - 1;
+
+QString columnName(std::size_t column) {
+    const auto &name = kColumns.at(column).name;
+    return QCoreApplication::translate("vermona", name.source, name.sense);
+}
+
+// The chart's texts: its lines under the table's names for their columns.
+const GrowthChartTexts kChartTexts{
+    [](std::size_t line) { return columnName(line + 1); },
+    [] { return columnName(kResultColumn); },
+    weekText,
+    // Months since 1年目1月 as the calendar names them.
+    [](Var::Int months) {
+        return QCoreApplication::translate("vermona", "%1年目%2月").arg(months / 12 + 1).arg(months % 12 + 1);
+    },
+    // A week of a short record, between its months.
+    [](Var::Int weeks) {
+        return QCoreApplication::translate("vermona", "%1月%2週").arg(weeks / 4 % 12 + 1).arg(weeks % 4 + 1);
+    },
+    resultText,
+    [](const TournamentResult &t) {
+        return QCoreApplication::translate("vermona", "%1の大会").arg(weekText(t.date)) + QLatin1Char('\n') +
+               resultText(t);
+    },
+};
 
 // Ctrl+C copies the selected cells as a spreadsheet pastes them: a tab
 // between cells, a line per row. The view's own copy takes one cell.
@@ -218,8 +244,7 @@ public:
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
             section < static_cast<int>(kColumns.size())) {
-            const auto &name = kColumns.at(static_cast<std::size_t>(section)).name;
-            return QCoreApplication::translate("vermona", name.source, name.sense);
+            return columnName(static_cast<std::size_t>(section));
         }
         return QAbstractTableModel::headerData(section, orientation, role);
     }
@@ -254,7 +279,7 @@ GrowthChartWindow::GrowthChartWindow(Game &game) : ViewWindow(nullptr, Qt::Windo
     table_->horizontalHeader()->setStretchLastSection(true);
 
     if (const ChartModule &m = chartModule(); m.make != nullptr) {
-        chart_ = m.make(this, font);
+        chart_ = m.make(this, font, kChartTexts);
         // Nothing in it to reach by keyboard or to read out.
         chart_->setFocusPolicy(Qt::NoFocus);
         tabs_ = new QTabWidget(this);

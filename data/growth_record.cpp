@@ -2,6 +2,7 @@
 #include "data/growth_record.h"
 
 #include "data/game_state.h"
+#include "data/hero_values.h"
 #include "runtime/game.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ GrowthPoint shownStatus(const GameState &s) {
     p.attack = atLeastOne(s.strength);
     p.defense = atLeastOne(s.defense);
     p.speed = atLeastOne(s.speed);
-    p.hp = s.stamina <= 1 ? 10 : Var::mulSaturated(10, s.stamina);
+    p.hp = std::max<Var::Int>(heroFullHP(s), 10); // as stamina shows as 1 at least
     p.intellect = atLeastOne(s.intellect);
     p.mp = atLeastOne(s.magicPower);
     p.fatigue = s.fatigue;

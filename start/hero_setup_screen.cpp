@@ -2,9 +2,20 @@
 #include "data/game_screen.h"
 #include "start/start_screens.h"
 
+#include <string>
+#include <utility>
+
 namespace vermona {
 
 namespace {
+
+// An ability's label, the wording it shows the ability's value with, and
+// the ability.
+struct Shown {
+    Control &label;
+    const char *wording;
+    Var GameState::*ability;
+};
 
 class HeroSetupScreen : public GameScreen {
 public:
@@ -21,38 +32,41 @@ public:
     Control &Command4 = button("Command4", "早さ", 2760, 1200, 615, 375).onClick([this] { Command4_Click(); });
     Control &Command6 = button("Command6", "知力", 3480, 1200, 615, 375).onClick([this] { Command6_Click(); });
     Control &Command5 = button("Command5", "魔力", 4200, 1200, 615, 375).onClick([this] { Command5_Click(); });
-    Control &Label3 = label("Label3", Text("力：%1").arg(1), 240, 2280, 1575, 375).points(15.75).announce();
-    Control &Label4 = label("Label4", Text("防御：%1").arg(1), 2280, 2280, 1575, 375).points(15.75).announce();
-    Control &Label5 = label("Label5", Text("体力：%1").arg(1), 4200, 2280, 1575, 375).points(15.75).announce();
-    Control &Label6 = label("Label6", Text("早さ：%1").arg(1), 360, 3240, 1575, 375).points(15.75).announce();
-    Control &Label7 = label("Label7", Text("知力：%1").arg(1), 2280, 3240, 1575, 375).points(15.75).announce();
-    Control &Label8 = label("Label8", Text("魔力：%1").arg(1), 4200, 3240, 1575, 375).points(15.75).announce();
+    Shown Label3 = shown("Label3", "力：%1", &GameState::strength, 240, 2280);
+    Shown Label4 = shown("Label4", "防御：%1", &GameState::defense, 2280, 2280);
+    Shown Label5 = shown("Label5", "体力：%1", &GameState::stamina, 4200, 2280);
+    Shown Label6 = shown("Label6", "早さ：%1", &GameState::speed, 360, 3240);
+    Shown Label7 = shown("Label7", "知力：%1", &GameState::intellect, 2280, 3240);
+    Shown Label8 = shown("Label8", "魔力：%1", &GameState::magicPower, 4200, 3240);
     // clang-format on
 
     void Form_Load() override {
-        s.strength = 1;
-        s.defense = 1;
-        s.speed = 1;
-        s.stamina = 1;
-        s.intellect = 1;
-        s.magicPower = 1;
+        for (const Shown *row : {&Label3, &Label4, &Label5, &Label6, &Label7, &Label8}) {
+            s.*row->ability = 1;
+        }
         s.money = 1000;
     }
 
-    void Command1_Click() { raise(s.strength, Label3, "力：%1"); }
-    void Command2_Click() { raise(s.defense, Label4, "防御：%1"); }
-    void Command3_Click() { raise(s.stamina, Label5, "体力：%1"); }
-    void Command4_Click() { raise(s.speed, Label6, "早さ：%1"); }
-    void Command5_Click() { raise(s.magicPower, Label8, "魔力：%1"); }
-    void Command6_Click() { raise(s.intellect, Label7, "知力：%1"); }
+    void Command1_Click() { raise(Label3); }
+    void Command2_Click() { raise(Label4); }
+    void Command3_Click() { raise(Label5); }
+    void Command4_Click() { raise(Label6); }
+    void Command5_Click() { raise(Label8); }
+    void Command6_Click() { raise(Label7); }
 
 private:
-    // Every ability button works alike: one point, the label (its wording
-    // with the new value), and the element screen after the tenth point.
-    void raise(Var &ability, Control &shown, const char *wording) {
+    Shown shown(std::string name, const char *wording, Var GameState::*ability, int left, int top) {
+        return {label(std::move(name), Text(wording).arg(1), left, top, 1575, 375).points(15.75).announce(),
+                wording, ability};
+    }
+
+    // Every ability button works alike: one point, the label with the new
+    // value, and the element screen after the tenth point.
+    void raise(const Shown &row) {
+        Var &ability = s.*row.ability;
         s.setupPoints += 1;
         ability += 1;
-        shown.setCaption(Text(wording).arg(ability.get()));
+        row.label.setCaption(Text(row.wording).arg(ability.get()));
         if (s.setupPoints == 10) {
             changeTo(ids::kElement);
         }

@@ -5,6 +5,7 @@
 #include "data/save_game.h"
 #include "data/save_slots.h"
 #include "start/start_screens.h"
+#include "start/tournament_countdown.h"
 
 namespace vermona {
 
@@ -73,7 +74,7 @@ public:
             s.entrants += 1;
         }
         if (s.daysToTournament <= -1) {
-            s.daysToTournament = game_.roll(15, 15);
+            drawTournamentCountdown(game_);
         }
         if (s.month == 0) {
             s.month = 1;

@@ -3,6 +3,7 @@
 #include "data/save_game.h"
 #include "data/save_slots.h"
 #include "start/start_screens.h"
+#include "start/tournament_countdown.h"
 
 namespace vermona {
 
@@ -39,7 +40,7 @@ public:
             }
             removeResumePoint();
         }
-        s.daysToTournament = game_.roll(15, 15);
+        drawTournamentCountdown(game_);
         changeTo(ids::kHeroSetup);
     }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/game_screen.h"
+#include "data/hero_values.h"
 #include "tournament/battle_rules.h"
 #include "tournament/tournament_screens.h"
 
@@ -50,8 +51,8 @@ public:
     // clang-format on
 
     void Form_Load() override {
-        Label3.setCaption(Var(Var::addSaturated(s.strength, s.weaponAttack)).text());
-        Label5.setCaption(Var(Var::addSaturated(s.defense, s.shieldDefense)).text());
+        Label3.setCaption(Var(heroAttackWithWeapon(s)).text());
+        Label5.setCaption(Var(heroDefenseWithShield(s)).text());
         Label7.setCaption(s.speed.text());
         Label9.setCaption(s.magicPower.text());
         // HP not yet set (no match begun from the table) shows as nothing.
@@ -61,7 +62,7 @@ public:
         } else {
             hpOfMax.arg(s.heroHP);
         }
-        Label10.setCaption(hpOfMax.arg(Var::mulSaturated(10, s.stamina)));
+        Label10.setCaption(hpOfMax.arg(heroFullHP(s)));
         readGauge(*this, kEnemyGauge, s.enemyStamina.get(s.matchRound));
         readGauge(*this, kHeroGauge, s.heroHP);
         // A match lost on the opponent's turn left this at 1.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/game_screen.h"
+#include "data/hero_values.h"
 #include "tournament/entrant_names.h"
 #include "tournament/round_robin.h"
 #include "tournament/tournament_screens.h"
@@ -73,11 +74,7 @@ public:
     }
 
     void Command1_Click() {
-        s.heroAttack = Var::addSaturated(s.strength, s.weaponAttack);
-        s.heroDefense = Var::addSaturated(s.defense, s.shieldDefense);
-        s.heroSpellPower = s.intellect;
-        s.heroMP = s.magicPower;
-        s.heroHP = Var::mulSaturated(10, s.stamina);
+        setHeroMatchValues(s);
         s.matchRound += 1;
         const Var::Int r = s.matchRound;
         if (const Var type = s.entrantTypes.get(r); !type.empty()) {

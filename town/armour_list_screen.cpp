@@ -3,9 +3,15 @@
 #include "town/shop_list.h"
 #include "town/town_screens.h"
 
+#include <array>
+
 namespace vermona {
 
 namespace {
+
+// Name, bonus and price.
+constexpr std::array<ShopListScreen::Column, 3> kColumns{
+    {{600, 1935, 375}, {2520, 855, 375}, {3360, 810, 285}}};
 
 class ArmourListScreen : public ShopListScreen {
 public:
@@ -19,15 +25,12 @@ public:
     Control &Label2 = label("Label2", "アイテム", 600, 840, 1935, 375).background(0xFF00FF).points(14.25);
     Control &Label3_0 = label("Label3", 0, "防御力", 2520, 840, 855, 375).background(0xFF0000).points(14.25);
     Control &Label3_1 = label("Label3", 1, "値段", 3360, 840, 1215, 375).transparent().points(14.25);
-    ControlRow Label4 = clearPrice(labelRow("Label4", 1320,
-        {{"ウッドシールド", 600, 1935, 375}, {"２", 2520, 855, 375}, {"２００Ｇ", 3360, 810, 285}}))
-        .backgrounds({0xFF00FF, 0xFF0000}).points(14.25).readAs({nullptr, &Label3_0, &Label3_1}).onClick([this](int index) { Label4_Click(index); });
-    ControlRow Label5 = clearPrice(labelRow("Label5", 1800,
-        {{"鉄の盾", 600, 1935, 375}, {"４", 2520, 855, 375}, {"３００Ｇ", 3360, 810, 285}}))
-        .backgrounds({0xFF00FF, 0xFF0000}).points(14.25).readAs({nullptr, &Label3_0, &Label3_1}).onClick([this](int index) { Label5_Click(index); });
-    ControlRow Label6 = clearPrice(labelRow("Label6", 2280,
-        {{"鋼鉄の盾", 600, 1935, 375}, {"７", 2520, 855, 375}, {"４５０Ｇ", 3360, 810, 285}}))
-        .backgrounds({0xFF00FF, 0xFF0000}).points(14.25).readAs({nullptr, &Label3_0, &Label3_1}).onClick([this](int index) { Label6_Click(index); });
+    ControlRow Label4 = clearPrice(equipmentRow("Label4", 1320, kWoodShield, kColumns))
+        .backgrounds({0xFF00FF, 0xFF0000}).points(14.25).readAs({nullptr, &Label3_0, &Label3_1});
+    ControlRow Label5 = clearPrice(equipmentRow("Label5", 1800, kIronShield, kColumns))
+        .backgrounds({0xFF00FF, 0xFF0000}).points(14.25).readAs({nullptr, &Label3_0, &Label3_1});
+    ControlRow Label6 = clearPrice(equipmentRow("Label6", 2280, kSteelShield, kColumns))
+        .backgrounds({0xFF00FF, 0xFF0000}).points(14.25).readAs({nullptr, &Label3_0, &Label3_1});
     Control &Command1 = button("Command1", "戻る", 1560, 4920, 1095, 495)
         .background(0xFFFFFF).points(14.25).onClick([this] { Command1_Click(); });
     // clang-format on
@@ -36,9 +39,6 @@ public:
         hideFirstNotOwned({{kWoodShield, Label4}, {kIronShield, Label5}, {kSteelShield, Label6}});
     }
 
-    void Label4_Click(int /*index*/) { trade(kWoodShield); }
-    void Label5_Click(int /*index*/) { trade(kIronShield); }
-    void Label6_Click(int /*index*/) { trade(kSteelShield); }
     void Command1_Click() { back(); }
 
 private:

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/game_screen.h"
+#include "town/shop_front.h"
 #include "town/shop_pictures.h"
 #include "town/town_screens.h"
 
@@ -7,31 +8,24 @@ namespace vermona {
 
 namespace {
 
-class ArmourShopScreen : public GameScreen {
+class ArmourShopScreen : public ShopFrontScreen {
 public:
-    explicit ArmourShopScreen(Game &g) : GameScreen(g, ids::kArmourShop, "防具屋", 3105, 2355, 0x0000FF) {
-        setReaderDescription(kShopFront);
+    // The armour shop lets out onto the schedule, not the town.
+    explicit ArmourShopScreen(Game &g)
+        : ShopFrontScreen(g, ids::kArmourShop, "防具屋", 3105, 2355, 0x0000FF, ids::kArmourList,
+                          ids::kSchedule) {
         setPicture(kArmourSign);
     }
 
     // clang-format off
     Control &Label1 = label("Label1", "何しにきた？", 840, 120, 1815, 495).foreground(0x00FFFF).transparent().points(15.75);
     Control &Label2 = label("Label2", "買う", 0, 1080, 1335, 495).foreground(0x00FF00).transparent().points(15.75).bold()
-        .onClick([this] { Label2_Click(); });
+        .onClick([this] { buy(); });
     Control &Label3 = label("Label3", "売る", 1800, 1080, 1335, 495).foreground(0xFFFF00).transparent().points(15.75).bold()
-        .onClick([this] { Label3_Click(); });
+        .onClick([this] { sell(); });
     Control &Label4 = label("Label4", "戻る", 1800, 1800, 1335, 495).foreground(0xFF0000).transparent().points(15.75).bold()
-        .onClick([this] { Label4_Click(); });
+        .onClick([this] { leave(); });
     // clang-format on
-
-    // Buying leaves shopMode alone: every way out of a list has reset it.
-    void Label2_Click() { changeTo(ids::kArmourList); }
-    void Label3_Click() {
-        s.shopMode = 1;
-        changeTo(ids::kArmourList);
-    }
-    // The armour shop lets out onto the schedule, not the town.
-    void Label4_Click() { changeTo(ids::kSchedule); }
 };
 
 } // namespace

@@ -14,6 +14,17 @@ ShopListScreen::ShopListScreen(Game &game, std::string_view id, std::string capt
     setReaderDescription(s.shopMode == 1 ? "売る品物の一覧" : "買う品物の一覧");
 }
 
+ControlRow ShopListScreen::equipmentRow(const std::string &name, int top, const Equipment &item,
+                                        const std::array<Column, 3> &columns) {
+    const auto [nameColumn, bonusColumn, priceColumn] = columns;
+    ControlRow row = labelRow(name, top,
+                              {{item.name, nameColumn.left, nameColumn.width, nameColumn.height},
+                               {item.shownValue, bonusColumn.left, bonusColumn.width, bonusColumn.height},
+                               {item.shownPrice, priceColumn.left, priceColumn.width, priceColumn.height}});
+    row.onClick([this, &item] { trade(item); });
+    return row;
+}
+
 void ShopListScreen::hideFirstNotOwned(std::initializer_list<Row> rows) {
     if (s.shopMode != 1) {
         return;

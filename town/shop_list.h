@@ -4,6 +4,7 @@
 #include "data/game_screen.h"
 #include "town/equipment.h"
 
+#include <array>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -13,9 +14,22 @@ namespace vermona {
 // What the three buy lists share: the boxes under the shop's title (the
 // window caption), the trade in a piece of equipment, and the way back.
 class ShopListScreen : public GameScreen {
+public:
+    // Where a column of an equipment list lies across the row, and how tall
+    // its labels are.
+    struct Column {
+        int left, width, height;
+    };
+
 protected:
     ShopListScreen(Game &game, std::string_view id, std::string caption, int clientWidth, int clientHeight,
                    Rgb background, std::string_view front);
+
+    // An equipment list's row: the item's name, bonus and price as its table
+    // has them, in the list's three columns; a click on any of them trades in
+    // the item.
+    ControlRow equipmentRow(const std::string &name, int top, const Equipment &item,
+                            const std::array<Column, 3> &columns);
 
     // One row of an equipment list: name, bonus and price labels.
     struct Row {
