@@ -17,6 +17,8 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QIconEngine>
+#include <QPainter>
 #include <QTimer>
 #include <exception>
 #include <iostream>
@@ -34,6 +36,54 @@ namespace {
 const QStringList kJapaneseFallbacks = {"IPAPGothic",  "IPAGothic",         "Noto Sans CJK JP",
                                         "VL PGothic",  "TakaoPGothic",      "Droid Sans Fallback",
                                         "IPAexGothic", "Source Han Sans JP"};
+
+// The window icon from the sizes the desktop has, each decoded only when a
+// window system first asks for its pixels, which it may never do: the
+// offscreen platform never does, Wayland takes the menu entry's icon, X11
+// asks when it makes a window. Qt's own icon from files decodes each file
+// as it is added, which cost every start some 4 M instructions.
+class IconFiles : public QIconEngine {
+public:
+    explicit IconFiles(QList<int> sizes) : sizes_(std::move(sizes)) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override {
+        loaded().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        return loaded().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return loaded().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        return loaded().actualSize(size, mode, state);
+    }
+    // As Qt's icon from files tells them: the files' sizes, in the normal
+    // mode and state they were added in.
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        QList<QSize> sizes;
+        if (mode == QIcon::Normal && state == QIcon::Off) {
+            for (int size : sizes_) {
+                sizes.append(QSize(size, size));
+            }
+        }
+        return sizes;
+    }
+    [[nodiscard]] QIconEngine *clone() const override { return new IconFiles(sizes_); }
+
+private:
+    QIcon &loaded() {
+        if (icon_.isNull()) {
+            for (int size : sizes_) {
+                icon_.addFile(QStringLiteral(":/icons/%1.png").arg(size));
+            }
+        }
+        return icon_;
+    }
+
+    QList<int> sizes_;
+    QIcon icon_;
+};
 
 QStringList withFallbacks(QStringList preferred) {
     for (const QString &f : kJapaneseFallbacks) {
@@ -73,13 +123,9 @@ void setIdentity() {
 bool setUpGameApplication(QApplication &app) {
     initIconResource();
     // The sizes a task bar or a window's title shows; the menu entry's icon
-    // comes from the icon theme. Qt decodes each at once, so the large ones,
-    // which cost a start more than all the rest, are left out.
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64}) {
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
-    }
-    QApplication::setWindowIcon(icon);
+    // comes from the icon theme. Each is decoded when first shown, and the
+    // large ones, which would cost more than all the rest, are left out.
+    QApplication::setWindowIcon(QIcon(new IconFiles({16, 24, 32, 48, 64})));
     platform::setUpApplication(app, gameAppearance());
     // The game's own language until another is chosen.
     return platform::useQtTranslation(QStringLiteral("qtbase_ja"));

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
+#include <algorithm>
 #include <map>
 
 namespace vermona::app {
@@ -37,7 +38,7 @@ QString catalogueFile(std::string_view code) {
 // A language's catalogue, loaded once: windows keep showing texts of the
 // one they were drawn with. Null for Japanese or a catalogue that is missing.
 std::shared_ptr<platform::QtTranslation> catalogue(std::string_view code) {
-    if (code != kEnglish) {
+    if (code == kJapanese || !knownLanguage(code)) {
         return nullptr;
     }
     static std::map<std::string, std::shared_ptr<platform::QtTranslation>, std::less<>> loaded;
@@ -58,7 +59,10 @@ std::shared_ptr<platform::QtTranslation> onApplication;
 
 } // namespace
 
-bool knownLanguage(std::string_view code) { return code == kJapanese || code == kEnglish; }
+bool knownLanguage(std::string_view code) {
+    return std::any_of(kLanguages.begin(), kLanguages.end(),
+                       [code](const Language &l) { return l.code == code; });
+}
 
 std::string startLanguage(const QString &given) {
     if (knownLanguage(given.toStdString())) {
@@ -70,9 +74,17 @@ std::string startLanguage(const QString &given) {
             return chosen;
         }
     }
+    // The desktop's first language when the game speaks it, Japanese otherwise.
     const QStringList desktop = QLocale::system().uiLanguages();
-    return !desktop.isEmpty() && desktop.first().startsWith(QLatin1String("en")) ? std::string(kEnglish)
-                                                                                 : std::string(kJapanese);
+    if (!desktop.isEmpty()) {
+        for (const Language &l : kLanguages) {
+            if (desktop.first().startsWith(
+                    QLatin1String(l.code.data(), static_cast<qsizetype>(l.code.size())))) {
+                return std::string(l.code);
+            }
+        }
+    }
+    return std::string(kJapanese);
 }
 
 std::shared_ptr<const Translation> loadLanguage(std::string_view code) { return catalogue(code); }

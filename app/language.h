@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/languages.h"
+
 #include <QString>
 #include <memory>
 #include <string>
@@ -13,8 +15,9 @@ class Translation;
 
 namespace vermona::app {
 
-// The languages the game speaks: its own Japanese, and English.
-inline constexpr std::string_view kJapanese = "ja";
+// The languages the game speaks (data/languages.h): its own Japanese first,
+// in which its texts are made, then English and any other.
+inline constexpr std::string_view kJapanese = kLanguages.front().code;
 inline constexpr std::string_view kEnglish = "en";
 [[nodiscard]] bool knownLanguage(std::string_view code);
 

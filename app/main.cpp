@@ -2,16 +2,36 @@
 #include "app/data_folder.h"
 #include "app/game_app.h"
 #include "app/language.h"
+#include "data/languages.h"
 #include "platform/display.h"
 #include "platform/qt_ports.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLockFile>
+#include <cstddef>
 #include <iostream>
 #include <memory>
 
 namespace {
+
+// The languages' codes as the options name them: "ja|en" as the value,
+// "ja (Japanese) or en (English)" in the help, "ja or en" when refused.
+QString languageCodes(const QString &separator, const QString &last, bool named) {
+    QString listed;
+    for (std::size_t i = 0; i < vermona::kLanguages.size(); ++i) {
+        const vermona::Language &l = vermona::kLanguages[i];
+        if (i > 0) {
+            listed += i + 1 == vermona::kLanguages.size() ? last : separator;
+        }
+        listed += QString::fromUtf8(l.code.data(), static_cast<qsizetype>(l.code.size()));
+        if (named) {
+            listed += QStringLiteral(" (%1)").arg(
+                QString::fromUtf8(l.name.data(), static_cast<qsizetype>(l.name.size())));
+        }
+    }
+    return listed;
+}
 
 // The program's options, the same whether a window system is there or not.
 struct Options {
@@ -21,11 +41,10 @@ struct Options {
                        "desktop's menu entry does.")};
     QCommandLineOption check{QStringLiteral("check"),
                              QStringLiteral("Start, show the first window, print its screen and exit.")};
-    QCommandLineOption language{
-        QStringLiteral("lang"),
-        QStringLiteral("Play in this language, ja (Japanese) or en (English), whatever "
-                       "was chosen before."),
-        QStringLiteral("ja|en")};
+    QCommandLineOption language{QStringLiteral("lang"),
+                                QStringLiteral("Play in this language, %1, whatever was chosen before.")
+                                    .arg(languageCodes(QStringLiteral(", "), QStringLiteral(" or "), true)),
+                                languageCodes(QStringLiteral("|"), QStringLiteral("|"), false)};
 
     explicit Options(QCommandLineParser &parser) {
         parser.setApplicationDescription(QStringLiteral(
@@ -64,7 +83,9 @@ int main(int argc, char **argv) {
     const bool check = parser.isSet(options.check);
     const QString given = parser.value(options.language);
     if (parser.isSet(options.language) && !vermona::app::knownLanguage(given.toStdString())) {
-        std::cerr << "vermona: --lang takes ja or en, not " << given.toStdString() << '\n';
+        std::cerr << "vermona: --lang takes "
+                  << languageCodes(QStringLiteral(", "), QStringLiteral(" or "), false).toStdString()
+                  << ", not " << given.toStdString() << '\n';
         return 1;
     }
     if (const QString error = vermona::app::chooseWorkingDirectory(parser.isSet(options.desktop));

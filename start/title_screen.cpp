@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/game_screen.h"
+#include "data/languages.h"
 #include "data/save_game.h"
 #include "data/save_slots.h"
 #include "start/start_screens.h"
@@ -17,9 +18,11 @@ public:
         // Every slot, to load any of them; "ロード" itself loads slot 1.
         menuEntry("slots", "セーブデータ一覧", [this] { game_.openView(kSlotsView); });
         // Each language by its own name, whichever is shown.
-        menuEntry("language", Text::verbatim("言語 / Language"))
-            .child("japanese", Text::verbatim("日本語"), [this] { game_.chooseLanguage("ja"); })
-            .child("english", Text::verbatim("English"), [this] { game_.chooseLanguage("en"); });
+        MenuEntry &languages = menuEntry("language", Text::verbatim("言語 / Language"));
+        for (const Language &language : kLanguages) {
+            languages.child(std::string(language.entry), Text::verbatim(std::string(language.own)),
+                            [this, code = language.code] { game_.chooseLanguage(code); });
+        }
     }
 
     // clang-format off

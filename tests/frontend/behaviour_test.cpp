@@ -370,6 +370,7 @@ TEST(StartUp, AConfirmedCloseLeavesNothingToResume) {
 TEST(StartUp, TheProgramCarriesItsNamesAndIcon) {
     EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.vermona.Vermona"));
     EXPECT_FALSE(QApplication::windowIcon().availableSizes().isEmpty());
+    EXPECT_EQ(QApplication::windowIcon().pixmap(32).size(), QSize(32, 32)); // decoded when asked for
     EXPECT_EQ(QCoreApplication::organizationDomain(), QStringLiteral("vermona.org"));
     EXPECT_FALSE(QCoreApplication::applicationVersion().isEmpty());
     EXPECT_TRUE(QSettings().fileName().endsWith(QStringLiteral("/vermona/vermona.conf")));
