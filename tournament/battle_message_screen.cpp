@@ -35,7 +35,7 @@ public:
     }
 
     // clang-format off
-    Control &Label1 = label("Label1", "", 120, 120, 4935, 1095).foreground(0xFFFFFF).announce().onClick([this] { Label1_Click(); });
+    Control &Label1 = label(ids::battle_message::kMessage, "", 120, 120, 4935, 1095).foreground(0xFFFFFF).announce().onClick([this] { Label1_Click(); });
     // clang-format on
 
     // After a cast the window opens on the spell's message.
@@ -70,7 +70,7 @@ public:
             Label1.setCaption(Text("敵の攻撃！%1のダメージ").fullWidthArg(1));
             e = 1;
         }
-        Control &line = *battle->find(kHeroGauge.line);
+        Control &line = game_.control(kHeroGauge.line);
         const bool down = hitGauge(line, kHeroGauge, e, s.heroHP);
         s.enemyTurnTaken = 1;
         if (down) {

@@ -85,9 +85,9 @@ bool spellActs(Game &game, Var::Int kind, Var::Int amount) {
     Var changed;
     switch (kind) {
     case 1:
-        return hitGauge(*battle->find(kEnemyGauge.line), kEnemyGauge, x, s.enemyStamina.get(r));
+        return hitGauge(game.control(kEnemyGauge.line), kEnemyGauge, x, s.enemyStamina.get(r));
     case 2: {
-        Control &line = *battle->find(kHeroGauge.line);
+        Control &line = game.control(kHeroGauge.line);
         line.setEnd(gaugeRecovery(line.x2(), kHeroGauge, x, s.heroHP), line.y2());
         readGauge(*battle, kHeroGauge, s.heroHP);
         break;
@@ -124,8 +124,8 @@ bool spellActs(Game &game, Var::Int kind, Var::Int amount) {
 void endMatch(Game &game, Winner winner) {
     game.show(ids::kResult);
     if (winner == Winner::Opponent) {
-        game.control(ids::kResult, "Label1").setCaption(kDefeatCaption);
-        game.control(ids::kResult, "Label2").setCaption("残念！次は勝とう");
+        game.control(ids::result::kHeadline).setCaption(kDefeatCaption);
+        game.control(ids::result::kRemark).setCaption("残念！次は勝とう");
         game.close(ids::kBattleMessage);
     } else if (game.find(ids::kBattleMessage) != nullptr) {
         // Back in front of the result, so the winning blow is read (and
@@ -141,8 +141,9 @@ void setBattleCommandsEnabled(Game &game, bool enabled) {
     if (battle == nullptr) {
         return;
     }
-    for (const char *name : {"Command1", "Command2", "Command3", "Command4"}) {
-        if (Control *c = battle->find(name)) {
+    for (const ControlRef &command :
+         {ids::battle::kAttack, ids::battle::kMagic, ids::battle::kItem, ids::battle::kSkill}) {
+        if (Control *c = battle->find(command)) {
             c->setEnabled(enabled);
         }
     }

@@ -39,10 +39,10 @@ public:
         std::span<const Equipment *const> kind;
         if (s.equipKind == 1) {
             kind = kWeapons;
-            itemScreenLabel_ = "Label2";
+            itemScreenLabel_ = ids::item_list::kWeapon;
         } else if (s.equipKind == 3) {
             kind = kShields;
-            itemScreenLabel_ = "Label4";
+            itemScreenLabel_ = ids::item_list::kShield;
             Label2.setCaption("防御力");
         }
         // Counted afresh, whatever a save file held.
@@ -94,12 +94,12 @@ private:
             return;
         }
         // Writing the item screen's label makes that screen anew, invisibly.
-        game_.control(ids::kItemList, itemScreenLabel_).setCaption(item->name);
+        game_.control(itemScreenLabel_).setCaption(item->name);
         s.*item->bonus = item->value;
     }
 
     std::array<const Equipment *, 5> listed_{}; // the item in each row, if any
-    const char *itemScreenLabel_ = "";
+    ControlRef itemScreenLabel_;                // set with the kind, before any row can be clicked
 };
 
 } // namespace
