@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/game_codes.h"
 #include "data/game_screen.h"
 #include "tournament/battle_rules.h"
 #include "tournament/tournament_screens.h"
@@ -40,12 +41,13 @@ public:
 
     // After a cast the window opens on the spell's message.
     void Form_Load() override {
-        if (s.castKind >= 1 && s.castKind <= 10) {
+        const SpellKind cast = castKind(s);
+        if (cast >= SpellKind::Attack && cast <= SpellKind::SpeedDown) {
             // A message without %1 leaves the amount out.
-            Label1.setCaption(Text(kCastMessages[static_cast<std::size_t>(s.castKind - 1)])
+            Label1.setCaption(Text(kCastMessages[static_cast<std::size_t>(cast) - 1])
                                   .arg(Var::addSaturated(s.heroSpellPower, s.spellAmount)));
         }
-        s.castKind = 0;
+        setCastKind(s, SpellKind::None);
     }
 
     void Label1_Click() {

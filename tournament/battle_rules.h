@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/game_codes.h"
 #include "data/screen_ids.h"
 #include "runtime/var.h"
 
@@ -39,11 +40,10 @@ void readGauge(Screen &battle, const GaugeScale &scale, Var::Int hp);
 // moved it on, but never past where it started.
 float gaugeRecovery(float end, const GaugeScale &scale, Var::Int amount, Var::Int hp);
 
-// A spell of the given kind (the message kinds 1 to 10) acting on the
-// current match with its amount; true when it has won the match. Support
-// spells change the values the next exchange uses, and a dispel puts back
-// the values the match started with.
-bool spellActs(Game &game, Var::Int kind, Var::Int amount);
+// A spell of the given kind acting on the current match with its amount;
+// true when it has won the match. Support spells change the values the next
+// exchange uses, and a dispel puts back the values the match started with.
+bool spellActs(Game &game, SpellKind kind, Var::Int amount);
 // The values a dispel goes back to, taken when a match starts.
 void rememberMatchValues(GameState &s);
 

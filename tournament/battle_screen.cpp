@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/game_codes.h"
 #include "data/game_screen.h"
 #include "tournament/battle_rules.h"
 #include "tournament/tournament_screens.h"
@@ -87,7 +88,7 @@ public:
 
     // Casting is chosen on the spell list.
     void Command2_Click() {
-        s.castKind = 1;
+        setCastKind(s, SpellKind::ListFromBattle);
         setBattleCommandsEnabled(game_, false);
         game_.show(ids::kSpellList);
     }

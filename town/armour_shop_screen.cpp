@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/game_codes.h"
 #include "data/game_screen.h"
 #include "town/shop_pictures.h"
 #include "town/town_screens.h"
@@ -27,7 +28,7 @@ public:
     // Buying leaves shopMode alone: every way out of a list has reset it.
     void Label2_Click() { changeTo(ids::kArmourList); }
     void Label3_Click() {
-        s.shopMode = 1;
+        setShopMode(s, ShopMode::Selling);
         changeTo(ids::kArmourList);
     }
     // The armour shop lets out onto the schedule, not the town.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/game_codes.h"
 #include "data/game_screen.h"
 #include "town/equipment.h"
 #include "town/town_screens.h"
@@ -37,10 +38,10 @@ public:
     // be equipped. Armour and accessories have no items.
     void Form_Load() override {
         std::span<const Equipment *const> kind;
-        if (s.equipKind == 1) {
+        if (equipKind(s) == EquipKind::Weapon) {
             kind = kWeapons;
             itemScreenLabel_ = ids::item_list::kWeapon;
-        } else if (s.equipKind == 3) {
+        } else if (equipKind(s) == EquipKind::Shield) {
             kind = kShields;
             itemScreenLabel_ = ids::item_list::kShield;
             Label2.setCaption("防御力");

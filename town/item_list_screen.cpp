@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/game_codes.h"
 #include "data/game_screen.h"
 #include "town/town_screens.h"
 
@@ -54,10 +55,10 @@ public:
         }
     }
 
-    void Label2_Click() { changeEquipment(1); }
-    void Label3_Click() { changeEquipment(2); }
-    void Label4_Click() { changeEquipment(3); }
-    void Label5_Click() { changeEquipment(4); }
+    void Label2_Click() { changeEquipment(EquipKind::Weapon); }
+    void Label3_Click() { changeEquipment(EquipKind::Armour); }
+    void Label4_Click() { changeEquipment(EquipKind::Shield); }
+    void Label5_Click() { changeEquipment(EquipKind::Accessory); }
     void Label8_Click(int /*index*/) { chooseBet(); }
     void Label9_Click(int /*index*/) { chooseBet(); }
     void Label10_Click(int /*index*/) { chooseBet(); }
@@ -77,8 +78,8 @@ private:
         return row;
     }
 
-    void changeEquipment(int kind) {
-        s.equipKind = kind;
+    void changeEquipment(EquipKind kind) {
+        setEquipKind(s, kind);
         changeTo(ids::kEquipment);
     }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/game_codes.h"
 #include "data/game_screen.h"
 #include "town/town_screens.h"
 
@@ -23,11 +24,11 @@ public:
     // clang-format on
 
     void Label2_Click() {
-        s.shopMode = 0;
+        setShopMode(s, ShopMode::Buying);
         changeTo(ids::kHerbList);
     }
     void Label3_Click() {
-        s.shopMode = 1;
+        setShopMode(s, ShopMode::Selling);
         changeTo(ids::kHerbList);
     }
     // The item shop lets out onto the main menu; its load does not spend a week.
