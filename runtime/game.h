@@ -47,6 +47,7 @@ public:
     [[nodiscard]] std::vector<Screen *> screens() const; // in creation order
     // A control of any screen; creates that screen invisibly when needed.
     Control &control(std::string_view screen, std::string_view name, int index = -1);
+    Control &control(const ControlRef &ref) { return control(ref.screen, ref.name, ref.index); }
 
     int msgBox(const Text &prompt, int style, const Text &title);
     // Reseeds from the clock, then Int(r * n) + k.

@@ -3,6 +3,8 @@
 
 #include "runtime/game.h"
 
+#include <stdexcept>
+
 namespace vermona {
 
 Control::Control(Screen &owner, ControlKind kind, std::string name, int index)
@@ -229,6 +231,10 @@ Control *Screen::find(std::string_view name, int index) const {
     return nullptr;
 }
 
+Control *Screen::find(const ControlRef &ref) const {
+    return ref.screen == id_ ? find(ref.name, ref.index) : nullptr;
+}
+
 MenuEntry *Screen::findMenu(std::string_view name) {
     // Depth-first over the menu tree; the tree is a handful of entries.
     std::vector<MenuEntry *> todo;
@@ -281,6 +287,32 @@ Control &Screen::line(std::string name, int x1, int y1, int x2, int y2) {
     Control &c = add(ControlKind::Line, std::move(name), -1, x1, y1, 0, 0);
     c.x2_ = static_cast<float>(x2);
     c.y2_ = static_cast<float>(y2);
+    return c;
+}
+
+std::string Screen::ownName(const ControlRef &ref) const {
+    // A name declared for another screen would leave that screen's
+    // reachers without their control.
+    if (ref.screen != id_) {
+        throw std::logic_error("control " + std::string(ref.name) + " of " + std::string(ref.screen) +
+                               " built on " + id_);
+    }
+    return std::string(ref.name);
+}
+
+Control &Screen::button(const ControlRef &ref, Text caption, int left, int top, int width, int height) {
+    Control &c = button(ownName(ref), std::move(caption), left, top, width, height);
+    c.index_ = ref.index;
+    return c;
+}
+
+Control &Screen::label(const ControlRef &ref, Text caption, int left, int top, int width, int height) {
+    return label(ownName(ref), ref.index, std::move(caption), left, top, width, height);
+}
+
+Control &Screen::line(const ControlRef &ref, int x1, int y1, int x2, int y2) {
+    Control &c = line(ownName(ref), x1, y1, x2, y2);
+    c.index_ = ref.index;
     return c;
 }
 

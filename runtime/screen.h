@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "runtime/control_ref.h"
 #include "runtime/text.h"
 
 #include <cstddef>
@@ -281,6 +282,8 @@ public:
     // Controls in the order they were declared, which is also the drawing order.
     [[nodiscard]] const std::vector<std::unique_ptr<Control>> &controls() const { return controls_; }
     [[nodiscard]] Control *find(std::string_view name, int index = -1) const;
+    // Null too when the control belongs to another screen.
+    [[nodiscard]] Control *find(const ControlRef &ref) const;
     [[nodiscard]] const std::vector<MenuEntry> &menu() const { return menu_; }
     [[nodiscard]] MenuEntry *findMenu(std::string_view name);
 
@@ -291,6 +294,11 @@ protected:
     Control &label(std::string name, Text caption, int left, int top, int width, int height);
     Control &label(std::string name, int index, Text caption, int left, int top, int width, int height);
     Control &line(std::string name, int x1, int y1, int x2, int y2);
+    // The same for a control that other screens reach; it must be one of
+    // this screen's.
+    Control &button(const ControlRef &ref, Text caption, int left, int top, int width, int height);
+    Control &label(const ControlRef &ref, Text caption, int left, int top, int width, int height);
+    Control &line(const ControlRef &ref, int x1, int y1, int x2, int y2);
     Control &picture(std::string name, std::string file, int left, int top, int width, int height);
     Control &movie(std::string name, std::string file, int left, int top, int width, int height);
     Control &timer(std::string name, int interval);
@@ -314,6 +322,7 @@ protected:
 
 private:
     Control &add(ControlKind kind, std::string name, int index, int left, int top, int width, int height);
+    [[nodiscard]] std::string ownName(const ControlRef &ref) const;
 
     std::string id_;
     std::string caption_;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/element.h"
 #include "data/game_screen.h"
 #include "start/start_screens.h"
 
@@ -21,13 +22,13 @@ public:
         .background(0xFFFF00).points(11.25).onClick([this] { Command4_Click(); });
     // clang-format on
 
-    void Command2_Click() { choose(1); }
-    void Command3_Click() { choose(2); }
-    void Command4_Click() { choose(3); }
+    void Command2_Click() { choose(Element::Fire); }
+    void Command3_Click() { choose(Element::Water); }
+    void Command4_Click() { choose(Element::Thunder); }
 
 private:
-    void choose(int element) {
-        s.element = element;
+    void choose(Element element) {
+        setElement(s, element);
         changeTo(ids::kMainMenu);
     }
 };

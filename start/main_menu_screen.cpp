@@ -112,7 +112,7 @@ public:
         Label12.setCaption(weekOfYearText(shown.date.month, shown.date.week));
         Label10.setCaption(s.money.text());
         s.matchRound = 0;
-        Label14.setCaption(elementName(s.element));
+        Label14.setCaption(elementName(element(s)));
         noteWeek(game_, shown);
         writeResumePoint(game_);
     }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <set>
+#include <stdexcept>
 
 namespace vermona {
 namespace {
@@ -90,6 +91,20 @@ TEST_F(RuntimeTest, UnknownScreenIsReportedAndTheClickDoesNothing) {
     ASSERT_NE(game.find("Probe3"), nullptr);
     EXPECT_TRUE(game.find("Probe3")->visible());
     EXPECT_EQ(ports.unknownScreens, std::vector<std::string>{"Form99"});
+}
+
+// Another screen's control is reached on its own screen only, and no other
+// screen can build it.
+TEST_F(RuntimeTest, AReachedControlBelongsToItsOwnScreen) {
+    constexpr ControlRef label1{"Probe1", "Label1"};
+    Control &reached = game.control(label1);
+    EXPECT_EQ(&reached, game.find("Probe1")->find("Label1"));
+    EXPECT_EQ(game.touch("Probe2").find(label1), nullptr);
+    struct Stray : Screen {
+        explicit Stray(Game &g) : Screen(g, "Probe3", "", 10, 10, 0) {}
+        Control &Label1 = label(ControlRef{"Probe1", "Label1"}, "", 0, 0, 1, 1);
+    };
+    EXPECT_THROW(Stray{game}, std::logic_error);
 }
 
 TEST_F(RuntimeTest, EndStopsTheHandlerAndClosesEverything) {

@@ -69,7 +69,7 @@ public:
     }
     std::string at(int a, int b) const {
         const CellRef ref = cellOf(a, b);
-        return marks.at({ref.name, ref.index});
+        return marks.at({std::string(ref.name), ref.index});
     }
     std::map<std::pair<std::string, int>, std::string> marks;
 };

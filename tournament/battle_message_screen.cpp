@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/game_codes.h"
 #include "data/game_screen.h"
 #include "tournament/battle_rules.h"
 #include "tournament/tournament_screens.h"
@@ -35,17 +36,18 @@ public:
     }
 
     // clang-format off
-    Control &Label1 = label("Label1", "", 120, 120, 4935, 1095).foreground(0xFFFFFF).announce().onClick([this] { Label1_Click(); });
+    Control &Label1 = label(ids::battle_message::kMessage, "", 120, 120, 4935, 1095).foreground(0xFFFFFF).announce().onClick([this] { Label1_Click(); });
     // clang-format on
 
     // After a cast the window opens on the spell's message.
     void Form_Load() override {
-        if (s.castKind >= 1 && s.castKind <= 10) {
+        const SpellKind cast = castKind(s);
+        if (cast >= SpellKind::Attack && cast <= SpellKind::SpeedDown) {
             // A message without %1 leaves the amount out.
-            Label1.setCaption(Text(kCastMessages[static_cast<std::size_t>(s.castKind - 1)])
+            Label1.setCaption(Text(kCastMessages[static_cast<std::size_t>(cast) - 1])
                                   .arg(Var::addSaturated(s.heroSpellPower, s.spellAmount)));
         }
-        s.castKind = 0;
+        setCastKind(s, SpellKind::None);
     }
 
     void Label1_Click() {
@@ -70,7 +72,7 @@ public:
             Label1.setCaption(Text("敵の攻撃！%1のダメージ").fullWidthArg(1));
             e = 1;
         }
-        Control &line = *battle->find(kHeroGauge.line);
+        Control &line = game_.control(kHeroGauge.line);
         const bool down = hitGauge(line, kHeroGauge, e, s.heroHP);
         s.enemyTurnTaken = 1;
         if (down) {

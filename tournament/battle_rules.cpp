@@ -72,7 +72,7 @@ void rememberMatchValues(GameState &s) {
     s.matchEnemyDefense = s.enemyDefense.get(r);
 }
 
-bool spellActs(Game &game, Var::Int kind, Var::Int amount) {
+bool spellActs(Game &game, SpellKind kind, Var::Int amount) {
     Screen *battle = game.find(ids::kBattle);
     if (battle == nullptr) {
         return false;
@@ -84,32 +84,32 @@ bool spellActs(Game &game, Var::Int kind, Var::Int amount) {
     const Var::Int x = std::max<Var::Int>(amount, 0);
     Var changed;
     switch (kind) {
-    case 1:
-        return hitGauge(*battle->find(kEnemyGauge.line), kEnemyGauge, x, s.enemyStamina.get(r));
-    case 2: {
-        Control &line = *battle->find(kHeroGauge.line);
+    case SpellKind::Attack:
+        return hitGauge(game.control(kEnemyGauge.line), kEnemyGauge, x, s.enemyStamina.get(r));
+    case SpellKind::Heal: {
+        Control &line = game.control(kHeroGauge.line);
         line.setEnd(gaugeRecovery(line.x2(), kHeroGauge, x, s.heroHP), line.y2());
         readGauge(*battle, kHeroGauge, s.heroHP);
         break;
     }
-    case 4:
+    case SpellKind::Dispel:
         s.heroAttack = s.matchAttack;
         s.heroDefense = s.matchDefense;
         s.enemyAttack.set(r, s.matchEnemyAttack);
         s.enemyDefense.set(r, s.matchEnemyDefense);
         break;
-    case 5:
+    case SpellKind::PowerUp:
         s.heroAttack += amount;
         break;
-    case 6:
+    case SpellKind::PowerDown:
         changed = s.enemyAttack.get(r);
         changed -= amount;
         s.enemyAttack.set(r, changed);
         break;
-    case 7:
+    case SpellKind::GuardUp:
         s.heroDefense += amount;
         break;
-    case 8:
+    case SpellKind::GuardDown:
         changed = s.enemyDefense.get(r);
         changed -= amount;
         s.enemyDefense.set(r, changed);
@@ -124,8 +124,8 @@ bool spellActs(Game &game, Var::Int kind, Var::Int amount) {
 void endMatch(Game &game, Winner winner) {
     game.show(ids::kResult);
     if (winner == Winner::Opponent) {
-        game.control(ids::kResult, "Label1").setCaption(kDefeatCaption);
-        game.control(ids::kResult, "Label2").setCaption("残念！次は勝とう");
+        game.control(ids::result::kHeadline).setCaption(kDefeatCaption);
+        game.control(ids::result::kRemark).setCaption("残念！次は勝とう");
         game.close(ids::kBattleMessage);
     } else if (game.find(ids::kBattleMessage) != nullptr) {
         // Back in front of the result, so the winning blow is read (and
@@ -141,8 +141,9 @@ void setBattleCommandsEnabled(Game &game, bool enabled) {
     if (battle == nullptr) {
         return;
     }
-    for (const char *name : {"Command1", "Command2", "Command3", "Command4"}) {
-        if (Control *c = battle->find(name)) {
+    for (const ControlRef &command :
+         {ids::battle::kAttack, ids::battle::kMagic, ids::battle::kItem, ids::battle::kSkill}) {
+        if (Control *c = battle->find(command)) {
             c->setEnabled(enabled);
         }
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/game_codes.h"
+#include "data/screen_ids.h"
 #include "runtime/var.h"
 
 namespace vermona {
@@ -14,14 +16,14 @@ struct GameState;
 // end; each hit lengthens it, and the side whose line reaches the bar's
 // right end has lost.
 struct GaugeScale {
-    int k;            // length per point of damage, times the defender's HP
-    float full;       // the bar's right end
-    float empty;      // where the red line ends before the first hit
-    const char *bar;  // the green bar on the battle screen
-    const char *line; // the red damage line over it
+    int k;           // length per point of damage, times the defender's HP
+    float full;      // the bar's right end
+    float empty;     // where the red line ends before the first hit
+    ControlRef bar;  // the green bar on the battle screen
+    ControlRef line; // the red damage line over it
 };
-inline constexpr GaugeScale kEnemyGauge{168, 4800, 3135, "Line4", "Line5"};
-inline constexpr GaugeScale kHeroGauge{180, 4200, 2415, "Line2", "Line3"};
+inline constexpr GaugeScale kEnemyGauge{168, 4800, 3135, ids::battle::kEnemyBar, ids::battle::kEnemyDamage};
+inline constexpr GaugeScale kHeroGauge{180, 4200, 2415, ids::battle::kHeroBar, ids::battle::kHeroDamage};
 
 // Ends are kept unrounded in single precision; each hit starts from the end
 // rounded to a whole number, halves to even. A defender without HP falls at
@@ -38,11 +40,10 @@ void readGauge(Screen &battle, const GaugeScale &scale, Var::Int hp);
 // moved it on, but never past where it started.
 float gaugeRecovery(float end, const GaugeScale &scale, Var::Int amount, Var::Int hp);
 
-// A spell of the given kind (the message kinds 1 to 10) acting on the
-// current match with its amount; true when it has won the match. Support
-// spells change the values the next exchange uses, and a dispel puts back
-// the values the match started with.
-bool spellActs(Game &game, Var::Int kind, Var::Int amount);
+// A spell of the given kind acting on the current match with its amount;
+// true when it has won the match. Support spells change the values the next
+// exchange uses, and a dispel puts back the values the match started with.
+bool spellActs(Game &game, SpellKind kind, Var::Int amount);
 // The values a dispel goes back to, taken when a match starts.
 void rememberMatchValues(GameState &s);
 

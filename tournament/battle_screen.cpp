@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/game_codes.h"
 #include "data/game_screen.h"
 #include "data/hero_values.h"
 #include "tournament/battle_rules.h"
@@ -37,17 +38,17 @@ public:
     // enemyGauge: the bar and the damage line; heroGauge likewise. The
     // enemy's gauge lies over the picture and the video area, so its lines
     // are drawn over them.
-    Control &Line4 = line("Line4", 3120, 1800, 4800, 1800).foreground(0x00FF00).lineWidth(kGaugeWidth).onTop().meter("敵のHP");
-    Control &Line5 = line("Line5", 3120, 1800, 3135, 1800).foreground(0xFF0000).lineWidth(kGaugeWidth).onTop().hidden();
-    Control &Line2 = line("Line2", 2400, 3720, 4200, 3720).foreground(0x00FF00).lineWidth(kGaugeWidth).meter("主人公のHP");
-    Control &Line3 = line("Line3", 2400, 3720, 2415, 3720).foreground(0xFF0000).lineWidth(kGaugeWidth).hidden();
+    Control &Line4 = line(ids::battle::kEnemyBar, 3120, 1800, 4800, 1800).foreground(0x00FF00).lineWidth(kGaugeWidth).onTop().meter("敵のHP");
+    Control &Line5 = line(ids::battle::kEnemyDamage, 3120, 1800, 3135, 1800).foreground(0xFF0000).lineWidth(kGaugeWidth).onTop().hidden();
+    Control &Line2 = line(ids::battle::kHeroBar, 2400, 3720, 4200, 3720).foreground(0x00FF00).lineWidth(kGaugeWidth).meter("主人公のHP");
+    Control &Line3 = line(ids::battle::kHeroDamage, 2400, 3720, 2415, 3720).foreground(0xFF0000).lineWidth(kGaugeWidth).hidden();
 
-    Control &Command1 = button("Command1", "攻撃", 4560, 3360, 1215, 495)
+    Control &Command1 = button(ids::battle::kAttack, "攻撃", 4560, 3360, 1215, 495)
         .background(0xFF0000).points(14.25).onClick([this] { Command1_Click(); });
-    Control &Command2 = button("Command2", "魔法", 3960, 3840, 1215, 495)
+    Control &Command2 = button(ids::battle::kMagic, "魔法", 3960, 3840, 1215, 495)
         .background(0x00FF00).points(14.25).onClick([this] { Command2_Click(); });
-    Control &Command3 = button("Command3", "アイテム", 5160, 3840, 1215, 495).background(0x00FFFF).points(14.25).readerNote(kDoesNothing);
-    Control &Command4 = button("Command4", "特技", 4560, 4320, 1215, 495).background(0x0000FF).points(14.25).readerNote(kDoesNothing);
+    Control &Command3 = button(ids::battle::kItem, "アイテム", 5160, 3840, 1215, 495).background(0x00FFFF).points(14.25).readerNote(kDoesNothing);
+    Control &Command4 = button(ids::battle::kSkill, "特技", 4560, 4320, 1215, 495).background(0x0000FF).points(14.25).readerNote(kDoesNothing);
     // clang-format on
 
     void Form_Load() override {
@@ -78,7 +79,7 @@ public:
         diff -= s.enemyDefense.get(r);
         // Every blow does at least one point.
         const Var::Int d = diff > 0 ? diff.get() : 1;
-        game_.control(ids::kBattleMessage, "Label1")
+        game_.control(ids::battle_message::kMessage)
             .setCaption(Text("主人公の攻撃！敵に%1のダメージ▼").arg(d));
         if (hitGauge(Line5, kEnemyGauge, d, s.enemyStamina.get(r))) {
             // Won: the opponent takes no turn.
@@ -88,7 +89,7 @@ public:
 
     // Casting is chosen on the spell list.
     void Command2_Click() {
-        s.castKind = 1;
+        setCastKind(s, SpellKind::ListFromBattle);
         setBattleCommandsEnabled(game_, false);
         game_.show(ids::kSpellList);
     }

@@ -18,7 +18,7 @@ public:
     Control &Label3 = label("Label3", "Label3", 2160, 480, 735, 255).background(0xFFFF00).points(12);
     Control &Label2 = label("Label2", "人", 2880, 480, 255, 255).background(0xFFFF00).points(12);
     Control &Label4 = label("Label4", "かけるアイテム", 240, 1080, 1695, 255).background(0x00FF00).points(12);
-    Control &Label5 = label("Label5", kNoItem, 2160, 1080, 1335, 240)
+    Control &Label5 = label(ids::entry::kBet, kNoItem, 2160, 1080, 1335, 240)
         .background(0x00FF00).points(12).autoSize().onClick([this] { Label5_Click(); });
     Control &Command1 = button("Command1", "戻る", 1080, 1920, 855, 495).onClick([this] { Command1_Click(); });
     Control &Command2 = button("Command2", "大会へ", 2280, 1920, 855, 495).onClick([this] { Command2_Click(); });

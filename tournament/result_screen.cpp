@@ -16,8 +16,8 @@ public:
     }
 
     // clang-format off
-    Control &Label1 = label("Label1", "勝利！", 1680, 120, 975, 375).background(0xFFFFFF).foreground(0xFF0000).points(15.75).announce();
-    Control &Label2 = label("Label2", "おめでとう！次も勝とう", 960, 720, 2535, 255).background(0x00FFFF).points(12).announce();
+    Control &Label1 = label(ids::result::kHeadline, "勝利！", 1680, 120, 975, 375).background(0xFFFFFF).foreground(0xFF0000).points(15.75).announce();
+    Control &Label2 = label(ids::result::kRemark, "おめでとう！次も勝とう", 960, 720, 2535, 255).background(0x00FFFF).points(12).announce();
     Control &Command1 = button("Command1", "次へ", 1680, 1080, 975, 375)
         .background(0x00FF00).onClick([this] { Command1_Click(); });
     // clang-format on
@@ -48,7 +48,7 @@ public:
             return;
         }
         game_.show(ids::kTable);
-        game_.control(ids::kTable, "Command1").setEnabled(true);
+        game_.control(ids::table::kMatch).setEnabled(true);
         game_.close(ids::kResult);
     }
 
@@ -60,7 +60,7 @@ private:
         if (const Screen *table = game_.find(ids::kTable)) {
             for (int b = 1; b <= n; ++b) {
                 const CellRef cell = cellOf(0, b);
-                if (const Control *c = table->find(cell.name, cell.index)) {
+                if (const Control *c = table->find(cell)) {
                     t.wins += c->caption() == "○" ? 1 : 0;
                     t.losses += c->caption() == "×" ? 1 : 0;
                 }
@@ -77,10 +77,10 @@ private:
         }
         const CellRef win = cellOf(a, b);
         const CellRef loss = cellOf(b, a);
-        if (Control *c = table->find(win.name, win.index)) {
+        if (Control *c = table->find(win)) {
             c->setCaption("○");
         }
-        if (Control *c = table->find(loss.name, loss.index)) {
+        if (Control *c = table->find(loss)) {
             c->setCaption("×");
         }
     }

@@ -9,6 +9,8 @@
 
 namespace vermona {
 
+static_assert(ids::table::kEntrantArrays.size() == kMaxEntrants, "a control array for each entrant");
+
 int fieldSize(const GameState &s) {
     return static_cast<int>(std::clamp<Var::Int>(s.entrants, 0, kMaxEntrants));
 }
@@ -19,14 +21,14 @@ int heroByeRound(int entrants) { return entrants % 2 == 0 && entrants > 0 ? entr
 
 CellRef cellOf(int a, int b) {
     if (a == 0 && b == 0) {
-        return {"Label2", 1};
+        return ids::table::kHeroDiagonal;
     }
     // Entrant j's array holds its row up to the diagonal, then its column
     // above the diagonal from the bottom up.
     if (a >= b) {
-        return {"Label" + std::to_string(a + 4), b + 1};
+        return ids::table::entrantCell(a, b + 1);
     }
-    return {"Label" + std::to_string(b + 4), 2 * b + 1 - a};
+    return ids::table::entrantCell(b, 2 * b + 1 - a);
 }
 
 EntrantType entrantType(Var::Int type) {

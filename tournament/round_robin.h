@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/screen_ids.h"
 #include "runtime/var.h"
 
 #include <string>
@@ -25,10 +26,7 @@ int roundsFor(int entrants);
 int heroByeRound(int entrants);
 
 // One cell of the cross table: a label of the table screen.
-struct CellRef {
-    std::string name; // Label2 .. Label11
-    int index;
-};
+using CellRef = ControlRef;
 // The cell in player a's row and player b's column; a == b is the diagonal.
 CellRef cellOf(int a, int b);
 

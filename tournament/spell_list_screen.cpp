@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/game_codes.h"
 #include "data/game_screen.h"
 #include "data/magic_schools.h"
 #include "tournament/battle_rules.h"
@@ -17,35 +18,35 @@ struct Spell {
     int cost; // MP
     const char *description;
     MagicSchool school;
-    int level; // the level of its school that teaches it
-    int kind;  // what it does, and the message that says so
+    int level;      // the level of its school that teaches it
+    SpellKind kind; // what it does, and the message that says so
 };
 
 // Row k of the list is Label(k + 2).
 constexpr std::array<Spell, 23> kSpells{{
-    {"ファイア", 2, "炎を発動し攻撃", kFireMagic, 1, 1},
-    {"ファイラ", 4, "より強力な炎で攻撃", kFireMagic, 2, 1},
-    {"ファイガ", 7, "炎系最強の魔法", kFireMagic, 3, 1},
-    {"ブリザド", 2, "氷で攻撃", kWaterMagic, 1, 1},
-    {"ブリザラ", 4, "より強力な氷をぶつけて攻撃", kWaterMagic, 2, 1},
-    {"ブリザガ", 7, "氷系最強の魔法", kWaterMagic, 3, 1},
-    {"サンダー", 2, "落雷で攻撃", kThunderMagic, 1, 1},
-    {"サンダラ", 4, "強力な落雷で攻撃", kThunderMagic, 2, 1},
-    {"サンダガ", 7, "雷系最強の魔法", kThunderMagic, 3, 1},
-    {"コメット", 4, "隕石を落として攻撃", kNeutralMagic, 1, 1},
-    {"コメテオ", 9, "強力な隕石で攻撃", kNeutralMagic, 2, 1},
-    {"メテオ", 20, "無属性最強の魔法", kNeutralMagic, 3, 1},
-    {"ケアル", 2, "HP回復・小", kHealMagic, 1, 2},
-    {"ケアルラ", 5, "HP回復・中", kHealMagic, 2, 2},
-    {"ケアルガ", 10, "HP回復・大", kHealMagic, 3, 2},
-    {"キアリー", 2, "毒を消し去る", kCureMagic, 1, 3},
-    {"ディスペル", 8, "かかっている魔法をすべて消す", kCureMagic, 2, 4},
-    {"パワーアップ", 3, "自分の攻撃力を上げる", kPowerMagic, 1, 5},
-    {"パワーダウン", 3, "敵の攻撃力を下げる", kPowerMagic, 2, 6},
-    {"プロテクトアップ", 3, "自分の防御力を上げる", kGuardMagic, 1, 7},
-    {"プロテクトダウン", 3, "敵の防御力を下げる", kGuardMagic, 2, 8},
-    {"スピードアップ", 3, "自分の早さをあげる", kSpeedMagic, 1, 9},
-    {"スピードダウン", 3, "敵の早さを下げる", kSpeedMagic, 2, 10},
+    {"ファイア", 2, "炎を発動し攻撃", kFireMagic, 1, SpellKind::Attack},
+    {"ファイラ", 4, "より強力な炎で攻撃", kFireMagic, 2, SpellKind::Attack},
+    {"ファイガ", 7, "炎系最強の魔法", kFireMagic, 3, SpellKind::Attack},
+    {"ブリザド", 2, "氷で攻撃", kWaterMagic, 1, SpellKind::Attack},
+    {"ブリザラ", 4, "より強力な氷をぶつけて攻撃", kWaterMagic, 2, SpellKind::Attack},
+    {"ブリザガ", 7, "氷系最強の魔法", kWaterMagic, 3, SpellKind::Attack},
+    {"サンダー", 2, "落雷で攻撃", kThunderMagic, 1, SpellKind::Attack},
+    {"サンダラ", 4, "強力な落雷で攻撃", kThunderMagic, 2, SpellKind::Attack},
+    {"サンダガ", 7, "雷系最強の魔法", kThunderMagic, 3, SpellKind::Attack},
+    {"コメット", 4, "隕石を落として攻撃", kNeutralMagic, 1, SpellKind::Attack},
+    {"コメテオ", 9, "強力な隕石で攻撃", kNeutralMagic, 2, SpellKind::Attack},
+    {"メテオ", 20, "無属性最強の魔法", kNeutralMagic, 3, SpellKind::Attack},
+    {"ケアル", 2, "HP回復・小", kHealMagic, 1, SpellKind::Heal},
+    {"ケアルラ", 5, "HP回復・中", kHealMagic, 2, SpellKind::Heal},
+    {"ケアルガ", 10, "HP回復・大", kHealMagic, 3, SpellKind::Heal},
+    {"キアリー", 2, "毒を消し去る", kCureMagic, 1, SpellKind::CurePoison},
+    {"ディスペル", 8, "かかっている魔法をすべて消す", kCureMagic, 2, SpellKind::Dispel},
+    {"パワーアップ", 3, "自分の攻撃力を上げる", kPowerMagic, 1, SpellKind::PowerUp},
+    {"パワーダウン", 3, "敵の攻撃力を下げる", kPowerMagic, 2, SpellKind::PowerDown},
+    {"プロテクトアップ", 3, "自分の防御力を上げる", kGuardMagic, 1, SpellKind::GuardUp},
+    {"プロテクトダウン", 3, "敵の防御力を下げる", kGuardMagic, 2, SpellKind::GuardDown},
+    {"スピードアップ", 3, "自分の早さをあげる", kSpeedMagic, 1, SpellKind::SpeedUp},
+    {"スピードダウン", 3, "敵の早さを下げる", kSpeedMagic, 2, SpellKind::SpeedDown},
 }};
 
 // A school's top level teaches the last spell the list has for it, so a
@@ -116,7 +117,7 @@ public:
     // spell. Only a list opened from a battle casts.
     void castSpell(std::size_t k) {
         const Spell &spell = kSpells[k];
-        if (s.castKind != 1 || game_.find(ids::kBattle) == nullptr) {
+        if (castKind(s) != SpellKind::ListFromBattle || game_.find(ids::kBattle) == nullptr) {
             return;
         }
         if (s.heroMP < spell.cost) {
@@ -125,8 +126,8 @@ public:
         }
         s.spellAmount = Var::addSaturated(s.heroSpellPower, spell.cost);
         s.heroMP -= spell.cost;
-        if (spell.kind != 1) {
-            s.castKind = spell.kind;
+        if (spell.kind != SpellKind::Attack) {
+            setCastKind(s, spell.kind);
         }
         // The message window announces the spell, then the spell acts.
         game_.show(ids::kBattleMessage);
@@ -140,7 +141,7 @@ public:
     // From a battle, back to it with its commands usable again; otherwise
     // back to the menu.
     void Command1_Click() {
-        if (s.castKind != 0 && game_.find(ids::kBattle) != nullptr) {
+        if (castKind(s) != SpellKind::None && game_.find(ids::kBattle) != nullptr) {
             setBattleCommandsEnabled(game_, true);
             game_.close(ids::kSpellList);
             return;

@@ -41,17 +41,18 @@ public:
     // clang-format off
     Control &Label1 = label("Label1", "総当たりで行います。以下の表の通りです。", 360, 600, 5895, 375).points(12);
     // The corner, the hero's column and row headers, and his diagonal cell.
-    Control &Label2_0 = cell(label("Label2", 0, "", kHeaderLeft, kHeaderTop, kHeaderWidth, kCellHeight), kHeader);
+    Control &Label2_0 = cell(label(ids::table::kCorner, "", kHeaderLeft, kHeaderTop, kHeaderWidth, kCellHeight), kHeader);
     Control &Label3 = cell(label("Label3", columnNumber(1), columnLeft(1), kHeaderTop, kCellWidth, kCellHeight), kHeader);
     Control &Label4 = cell(label("Label4", "主人公", kHeaderLeft, rowTop(1), kHeaderWidth, kCellHeight), kHeader)
         .align(Align::Left);
-    Control &Label2_1 = cell(label("Label2", 1, "", columnLeft(1), rowTop(1), kCellWidth, kCellHeight), kCell);
-    // Entrant j owns Label(j + 4): its row header, its row up to the
-    // diagonal, its column above the diagonal and its column header.
+    Control &Label2_1 = cell(label(ids::table::kHeroDiagonal, "", columnLeft(1), rowTop(1), kCellWidth, kCellHeight), kCell);
+    // Entrant j owns a control array (ids::table::entrantCell): its row
+    // header, its row up to the diagonal, its column above the diagonal and
+    // its column header.
     std::array<std::vector<Control *>, kMaxEntrants + 1> entrantLabels = buildEntrantLabels();
     Control &Line1 = line("Line1", kHeaderLeft, kHeaderTop, kHeaderLeft + kHeaderWidth, kHeaderTop + kCellHeight);
     std::array<Control *, kMaxEntrants + 1> diagonalLines = buildDiagonalLines();
-    Control &Command1 = button("Command1", "試合", 2760, 4800, 1095, 495).points(12).onClick([this] { Command1_Click(); });
+    Control &Command1 = button(ids::table::kMatch, "試合", 2760, 4800, 1095, 495).points(12).onClick([this] { Command1_Click(); });
     // clang-format on
 
     void Form_Load() override {
@@ -87,8 +88,8 @@ public:
         Command1.setEnabled(false);
         if (r == heroByeRound(fieldSize(s))) {
             game_.show(ids::kResult);
-            game_.control(ids::kResult, "Label1").setVisible(false);
-            game_.control(ids::kResult, "Label2").setCaption("COM戦終了");
+            game_.control(ids::result::kHeadline).setVisible(false);
+            game_.control(ids::result::kRemark).setCaption("COM戦終了");
             return;
         }
         game_.show(ids::kBattle);
@@ -110,7 +111,7 @@ private:
                                                     : entrantLabels[static_cast<std::size_t>(a)][0]};
             for (int b = 0; b <= kMaxEntrants; ++b) {
                 const CellRef ref = cellOf(a, b);
-                row.push_back(find(ref.name, ref.index));
+                row.push_back(find(ref));
             }
             table.rows.push_back(std::move(row));
         }
@@ -120,15 +121,18 @@ private:
     std::array<std::vector<Control *>, kMaxEntrants + 1> buildEntrantLabels() {
         std::array<std::vector<Control *>, kMaxEntrants + 1> all;
         for (int j = 1; j <= kMaxEntrants; ++j) {
-            const std::string name = "Label" + std::to_string(j + 4);
             const int top = rowTop(j + 1);
             const int left = columnLeft(j + 1);
             std::vector<Control *> &own = all[j];
             auto addCell = [&](int index, const Text &caption, int x, int y, Rgb colour) {
-                own.push_back(&cell(label(name, index, caption, x, y, kCellWidth, kCellHeight), colour));
+                own.push_back(
+                    &cell(label(ids::table::entrantCell(j, index), caption, x, y, kCellWidth, kCellHeight),
+                          colour));
             };
-            own.push_back(&cell(label(name, 0, "", kHeaderLeft, top, kHeaderWidth, kCellHeight), kHeader)
-                               .align(Align::Left));
+            own.push_back(
+                &cell(label(ids::table::entrantCell(j, 0), "", kHeaderLeft, top, kHeaderWidth, kCellHeight),
+                      kHeader)
+                     .align(Align::Left));
             for (int c = 1; c <= j + 1; ++c) {
                 addCell(c, "", columnLeft(c), top, kCell);
             }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/game_codes.h"
 #include "data/game_screen.h"
 #include "town/equipment.h"
 #include "town/town_screens.h"
@@ -37,12 +38,12 @@ public:
     // be equipped. Armour and accessories have no items.
     void Form_Load() override {
         std::span<const Equipment *const> kind;
-        if (s.equipKind == 1) {
+        if (equipKind(s) == EquipKind::Weapon) {
             kind = kWeapons;
-            itemScreenLabel_ = "Label2";
-        } else if (s.equipKind == 3) {
+            itemScreenLabel_ = ids::item_list::kWeapon;
+        } else if (equipKind(s) == EquipKind::Shield) {
             kind = kShields;
-            itemScreenLabel_ = "Label4";
+            itemScreenLabel_ = ids::item_list::kShield;
             Label2.setCaption("防御力");
         }
         // Counted afresh, whatever a save file held.
@@ -94,12 +95,12 @@ private:
             return;
         }
         // Writing the item screen's label makes that screen anew, invisibly.
-        game_.control(ids::kItemList, itemScreenLabel_).setCaption(item->name);
+        game_.control(itemScreenLabel_).setCaption(item->name);
         s.*item->bonus = item->value;
     }
 
     std::array<const Equipment *, 5> listed_{}; // the item in each row, if any
-    const char *itemScreenLabel_ = "";
+    ControlRef itemScreenLabel_;                // set with the kind, before any row can be clicked
 };
 
 } // namespace

@@ -30,14 +30,14 @@ public:
 
     // Herbs are counted, not owned once: each purchase adds one.
     void Label2_Click() {
-        if (s.shopMode == 0) {
+        if (shopMode(s) == ShopMode::Buying) {
             if (s.money < kHerbPrice) {
                 refuse("お金が足りないよ");
             } else if (confirm("これでいいのかい？")) {
                 s.herbs += 1;
                 s.money -= kHerbPrice;
             }
-        } else if (s.shopMode == 1 && s.herbs >= 1 && confirm("２５Ｇだけどいいかい？")) {
+        } else if (shopMode(s) == ShopMode::Selling && s.herbs >= 1 && confirm("２５Ｇだけどいいかい？")) {
             s.herbs -= 1;
             s.money += kHerbPrice / 2;
         }

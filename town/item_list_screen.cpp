@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/game_codes.h"
 #include "data/game_screen.h"
 #include "town/town_screens.h"
 
@@ -16,11 +17,11 @@ public:
     Control &Label1 = label("Label1", "現在装備品", 360, 720, 1455, 375).background(0x80FF80).points(14.25);
     // The equipment labels carry the name of what is equipped, so they grow
     // with it.
-    Control &Label2 = label("Label2", "武器", 360, 1320, 570, 285).transparent().autoSize().points(14.25)
+    Control &Label2 = label(ids::item_list::kWeapon, "武器", 360, 1320, 570, 285).transparent().autoSize().points(14.25)
         .onClick([this] { Label2_Click(); });
     Control &Label3 = label("Label3", "鎧", 360, 1800, 285, 285).transparent().autoSize().points(14.25)
         .onClick([this] { Label3_Click(); });
-    Control &Label4 = label("Label4", "盾", 360, 2280, 285, 285).transparent().autoSize().points(14.25)
+    Control &Label4 = label(ids::item_list::kShield, "盾", 360, 2280, 285, 285).transparent().autoSize().points(14.25)
         .onClick([this] { Label4_Click(); });
     Control &Label5 = label("Label5", "アクセサリー", 360, 2760, 1500, 285).transparent().autoSize().points(14.25)
         .onClick([this] { Label5_Click(); });
@@ -54,10 +55,10 @@ public:
         }
     }
 
-    void Label2_Click() { changeEquipment(1); }
-    void Label3_Click() { changeEquipment(2); }
-    void Label4_Click() { changeEquipment(3); }
-    void Label5_Click() { changeEquipment(4); }
+    void Label2_Click() { changeEquipment(EquipKind::Weapon); }
+    void Label3_Click() { changeEquipment(EquipKind::Armour); }
+    void Label4_Click() { changeEquipment(EquipKind::Shield); }
+    void Label5_Click() { changeEquipment(EquipKind::Accessory); }
     void Label8_Click(int /*index*/) { chooseBet(); }
     void Label9_Click(int /*index*/) { chooseBet(); }
     void Label10_Click(int /*index*/) { chooseBet(); }
@@ -77,8 +78,8 @@ private:
         return row;
     }
 
-    void changeEquipment(int kind) {
-        s.equipKind = kind;
+    void changeEquipment(EquipKind kind) {
+        setEquipKind(s, kind);
         changeTo(ids::kEquipment);
     }
 
@@ -90,7 +91,7 @@ private:
         }
         // Writing the entry screen's label makes that screen anew, invisibly;
         // showing it then only brings it up.
-        game_.control(ids::kEntry, "Label5").setCaption("薬草");
+        game_.control(ids::entry::kBet).setCaption("薬草");
         // Handed over once: a later visit from the main menu cannot lead into
         // the tournament.
         s.itemListFromEntry = 0;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/game_codes.h"
 #include "data/game_screen.h"
 #include "town/shop_front.h"
 #include "town/town_screens.h"
@@ -26,7 +27,7 @@ public:
 
     // Unlike the other fronts, this one sets the list to buying itself.
     void Label2_Click() {
-        s.shopMode = 0;
+        setShopMode(s, ShopMode::Buying);
         buy();
     }
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/game_codes.h"
 #include "data/game_screen.h"
 #include "town/town_screens.h"
 
@@ -24,7 +25,7 @@ protected:
     // Buying leaves shopMode alone: every way out of a list has reset it.
     void buy() { changeTo(list_); }
     void sell() {
-        s.shopMode = 1;
+        setShopMode(s, ShopMode::Selling);
         changeTo(list_);
     }
     void leave() { changeTo(wayOut_); }

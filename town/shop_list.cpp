@@ -11,7 +11,7 @@ ShopListScreen::ShopListScreen(Game &game, std::string_view id, std::string capt
                                int clientHeight, Rgb background, std::string_view front)
     : GameScreen(game, id, std::move(caption), clientWidth, clientHeight, background), front_(front) {
     // The front set the mode before opening the list.
-    setReaderDescription(s.shopMode == 1 ? "売る品物の一覧" : "買う品物の一覧");
+    setReaderDescription(shopMode(s) == ShopMode::Selling ? "売る品物の一覧" : "買う品物の一覧");
 }
 
 ControlRow ShopListScreen::equipmentRow(const std::string &name, int top, const Equipment &item,
@@ -26,7 +26,7 @@ ControlRow ShopListScreen::equipmentRow(const std::string &name, int top, const 
 }
 
 void ShopListScreen::hideFirstNotOwned(std::initializer_list<Row> rows) {
-    if (s.shopMode != 1) {
+    if (shopMode(s) != ShopMode::Selling) {
         return;
     }
     for (const Row &row : rows) {
@@ -42,7 +42,7 @@ void ShopListScreen::hideFirstNotOwned(std::initializer_list<Row> rows) {
 void ShopListScreen::trade(const Equipment &item) {
     Var &owned = s.*item.owned;
     Var &bonus = s.*item.bonus;
-    if (s.shopMode == 0) {
+    if (shopMode(s) == ShopMode::Buying) {
         // Money is asked about before possession.
         if (s.money < item.price) {
             refuse("お金が足りないよ");
@@ -55,7 +55,7 @@ void ShopListScreen::trade(const Equipment &item) {
         }
         return;
     }
-    if (s.shopMode == 1 && owned == 1 && confirm(item.salePrompt)) {
+    if (shopMode(s) == ShopMode::Selling && owned == 1 && confirm(item.salePrompt)) {
         owned = 0;
         s.money += item.price / 2;
         // A sold item cannot stay equipped. Each item of a kind has its own
@@ -80,7 +80,7 @@ bool ShopListScreen::confirm(const char *prompt) {
 void ShopListScreen::refuse(const char *prompt) { game_.msgBox(prompt, kOkOnly, caption()); }
 
 void ShopListScreen::back() {
-    s.shopMode = 0;
+    setShopMode(s, ShopMode::Buying);
     changeTo(front_);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/game_codes.h"
 #include "data/game_screen.h"
 #include "town/equipment.h"
 
@@ -50,7 +51,7 @@ protected:
     // designed, but a language may ask what he sells (the same heading in
     // its "selling" sense).
     [[nodiscard]] Text heading(const Text &buying, const Text &selling) const {
-        return s.shopMode == 1 ? selling : buying;
+        return shopMode(s) == ShopMode::Selling ? selling : buying;
     }
 
 private:
