@@ -6,6 +6,7 @@
 #include "app/language.h"
 
 #include <QApplication>
+#include <iostream>
 #include <string>
 
 int main(int argc, char **argv) {
@@ -14,5 +15,12 @@ int main(int argc, char **argv) {
     vermona::app::setUpGameApplication(app);
     vermona::app::GameApp game;
     vermona::app::useLanguage(game.game(), language);
+    // Without its catalogue (built by vermona_translations, not by this
+    // target) another language would start in Japanese and be measured as it.
+    if (language != vermona::app::kJapanese && game.game().translation() == nullptr) {
+        std::cerr << "vermona_startup_probe: no catalogue for " << language
+                  << "; build vermona_translations first\n";
+        return 2;
+    }
     return game.startAndWaitForFirstPaint() ? 0 : 1;
 }
