@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The title window written by hand in plain Qt: the same size, fonts, menu
-// bar, colours, Fusion style and Japanese translation as the game's, with
-// nothing of the game. Exits once it has been painted; the floor that the
+// bar and its entries, colours, Fusion style, Japanese translation and
+// keyboard focus as the game's, with nothing of the game. Exits once it has been painted; the floor that the
 // game's own start-up is measured against.
 #include <QApplication>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -53,6 +54,10 @@ int main(int argc, char **argv) {
     auto *menu = new QMenuBar(&window);
     menu->setNativeMenuBar(false);
     menu->addAction(QStringLiteral("ロード"));
+    menu->addAction(QStringLiteral("セーブデータ一覧"));
+    QMenu *languages = menu->addMenu(QStringLiteral("言語 / Language"));
+    languages->addAction(QStringLiteral("日本語"));
+    languages->addAction(QStringLiteral("English"));
     layout->setMenuBar(menu);
     auto *client = new Client(loop);
     client->setFixedSize(393, 294);
@@ -69,6 +74,7 @@ int main(int argc, char **argv) {
     start->setFont(QFont(QStringLiteral("IPAPGothic"), 12));
     start->setStyleSheet(QStringLiteral("QPushButton { background-color: #00FFFF; border: 2px solid;"
                                         " border-color: #FFFFFF #404040 #404040 #FFFFFF; }"));
+    start->setFocus();
     window.show();
     QTimer::singleShot(10000, &loop, [&loop] { loop.exit(1); });
     return loop.exec();
