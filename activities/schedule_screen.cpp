@@ -65,8 +65,8 @@ public:
 
 private:
     // One button of the grid; each row of the grid has its own colour.
-    Control &choice(std::string name, Text caption, int left, int top, Rgb rgb) {
-        return button(std::move(name), std::move(caption), left, top, 975, 495).background(rgb);
+    Control &choice(std::string name, const Text &caption, int left, int top, Rgb rgb) {
+        return button(std::move(name), caption, left, top, 975, 495).background(rgb);
     }
 
     // Every training and job: a fresh roll against fatigue decides whether the
