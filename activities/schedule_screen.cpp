@@ -51,8 +51,8 @@ public:
 
 private:
     // The button in a column and row of the grid.
-    Control &choice(std::string name, Text caption, std::size_t column, std::size_t row) {
-        return button(std::move(name), std::move(caption), kColumns.at(column), kRows.at(row), 975, 495)
+    Control &choice(std::string name, const Text &caption, std::size_t column, std::size_t row) {
+        return button(std::move(name), caption, kColumns.at(column), kRows.at(row), 975, 495)
             .background(kRowColours.at(row));
     }
 

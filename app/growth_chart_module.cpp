@@ -190,7 +190,7 @@ private:
                 }
             });
             // One legend entry stands for all marks.
-            if (tournaments_.size() > 0) {
+            if (!tournaments_.empty()) {
                 for (QLegendMarker *m : chart()->legend()->markers(s)) {
                     m->setVisible(false);
                 }

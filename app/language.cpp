@@ -69,7 +69,7 @@ std::string startLanguage(const QString &given) {
         return given.toStdString();
     }
     if (QCoreApplication::instance() != nullptr) {
-        const std::string chosen = QSettings().value(kSettingsKey).toString().toStdString();
+        std::string chosen = QSettings().value(kSettingsKey).toString().toStdString();
         if (knownLanguage(chosen)) {
             return chosen;
         }

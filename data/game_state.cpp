@@ -87,6 +87,7 @@ constexpr std::array kTexts{
 
 template <class Fields> std::vector<std::string_view> namesOf(const Fields &fields) {
     std::vector<std::string_view> names;
+    names.reserve(std::size(fields));
     for (const auto &f : fields) {
         names.push_back(f.name);
     }

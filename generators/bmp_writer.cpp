@@ -54,7 +54,7 @@ std::vector<std::uint8_t> encode(const IndexedBitmap &bitmap) {
         out.push_back(0);
     }
     for (std::uint32_t y = height; y-- > 0;) {
-        const auto row = bitmap.pixels.begin() + static_cast<std::ptrdiff_t>(y * width);
+        const auto row = bitmap.pixels.begin() + static_cast<std::ptrdiff_t>(y) * width;
         out.insert(out.end(), row, row + width);
         out.insert(out.end(), stride - width, 0);
     }

@@ -49,7 +49,7 @@ QStringList assetFolders() {
 
 QString findAsset(const QString &name) {
     for (const QString &folder : assetFolders()) {
-        const QString path = folder + "/" + name;
+        QString path = folder + "/" + name;
         if (QFileInfo::exists(path)) {
             return path;
         }

@@ -37,7 +37,10 @@ std::function<void(const QAccessibleEvent &)> &accessibilityObserver() {
     return observer;
 }
 
-QColor toQColor(Rgb rgb) { return QColor((rgb >> 16U) & 0xFFU, (rgb >> 8U) & 0xFFU, rgb & 0xFFU); }
+QColor toQColor(Rgb rgb) {
+    return QColor(static_cast<int>((rgb >> 16U) & 0xFFU), static_cast<int>((rgb >> 8U) & 0xFFU),
+                  static_cast<int>(rgb & 0xFFU));
+}
 
 QRect boxOf(const ControlDesign &d) { return {px(d.left), px(d.top), px(d.width), px(d.height)}; }
 

@@ -39,7 +39,7 @@ struct LanguageLook {
 
 // The looks of the program's languages, by language code. Set once, before
 // the first window is built.
-void setLanguageLooks(std::map<std::string, LanguageLook> looks);
+void setLanguageLooks(std::map<std::string, LanguageLook> all);
 
 // The code of the language a screen's texts are shown in now; empty for the
 // game's own.

@@ -174,7 +174,7 @@ Control &Control::hidden() {
     return *this;
 }
 
-ControlRow &ControlRow::onClick(std::function<void(int)> handler) {
+ControlRow &ControlRow::onClick(const std::function<void(int)> &handler) {
     for (Control *c : cells_) {
         c->onClick([handler, index = c->index()] { handler(index); });
     }
@@ -265,17 +265,18 @@ Control &Screen::add(ControlKind kind, std::string name, int index, int left, in
     return c;
 }
 
-Control &Screen::button(std::string name, Text caption, int left, int top, int width, int height) {
+Control &Screen::button(std::string name, const Text &caption, int left, int top, int width, int height) {
     Control &c = add(ControlKind::Button, std::move(name), -1, left, top, width, height);
     assign(c.captionText_, c.caption_, caption);
     return c;
 }
 
-Control &Screen::label(std::string name, Text caption, int left, int top, int width, int height) {
-    return label(std::move(name), -1, std::move(caption), left, top, width, height);
+Control &Screen::label(std::string name, const Text &caption, int left, int top, int width, int height) {
+    return label(std::move(name), -1, caption, left, top, width, height);
 }
 
-Control &Screen::label(std::string name, int index, Text caption, int left, int top, int width, int height) {
+Control &Screen::label(std::string name, int index, const Text &caption, int left, int top, int width,
+                       int height) {
     Control &c = add(ControlKind::Label, std::move(name), index, left, top, width, height);
     assign(c.captionText_, c.caption_, caption);
     // A label's back colour defaults to the screen's, as a fresh label would.
@@ -300,14 +301,15 @@ std::string Screen::ownName(const ControlRef &ref) const {
     return std::string(ref.name);
 }
 
-Control &Screen::button(const ControlRef &ref, Text caption, int left, int top, int width, int height) {
-    Control &c = button(ownName(ref), std::move(caption), left, top, width, height);
+Control &Screen::button(const ControlRef &ref, const Text &caption, int left, int top, int width,
+                        int height) {
+    Control &c = button(ownName(ref), caption, left, top, width, height);
     c.index_ = ref.index;
     return c;
 }
 
-Control &Screen::label(const ControlRef &ref, Text caption, int left, int top, int width, int height) {
-    return label(ownName(ref), ref.index, std::move(caption), left, top, width, height);
+Control &Screen::label(const ControlRef &ref, const Text &caption, int left, int top, int width, int height) {
+    return label(ownName(ref), ref.index, caption, left, top, width, height);
 }
 
 Control &Screen::line(const ControlRef &ref, int x1, int y1, int x2, int y2) {

@@ -177,7 +177,7 @@ public:
     [[nodiscard]] auto end() const { return cells_.end(); }
 
     // Every label runs handler with its own index, as a control array does.
-    ControlRow &onClick(std::function<void(int)> handler);
+    ControlRow &onClick(const std::function<void(int)> &handler);
     // Every label runs the same handler.
     ControlRow &onClick(const Control::Handler &handler);
     // The setters of a control, for every label of the row.
@@ -290,14 +290,15 @@ public:
 protected:
     // The builders: a control with its name, caption and box, for the
     // setters to finish.
-    Control &button(std::string name, Text caption, int left, int top, int width, int height);
-    Control &label(std::string name, Text caption, int left, int top, int width, int height);
-    Control &label(std::string name, int index, Text caption, int left, int top, int width, int height);
+    Control &button(std::string name, const Text &caption, int left, int top, int width, int height);
+    Control &label(std::string name, const Text &caption, int left, int top, int width, int height);
+    Control &label(std::string name, int index, const Text &caption, int left, int top, int width,
+                   int height);
     Control &line(std::string name, int x1, int y1, int x2, int y2);
     // The same for a control that other screens reach; it must be one of
     // this screen's.
-    Control &button(const ControlRef &ref, Text caption, int left, int top, int width, int height);
-    Control &label(const ControlRef &ref, Text caption, int left, int top, int width, int height);
+    Control &button(const ControlRef &ref, const Text &caption, int left, int top, int width, int height);
+    Control &label(const ControlRef &ref, const Text &caption, int left, int top, int width, int height);
     Control &line(const ControlRef &ref, int x1, int y1, int x2, int y2);
     Control &picture(std::string name, std::string file, int left, int top, int width, int height);
     Control &movie(std::string name, std::string file, int left, int top, int width, int height);

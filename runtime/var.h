@@ -20,8 +20,8 @@ public:
     using Int = std::int64_t;
 
     constexpr Var() = default;
-    constexpr Var(Int v)
-        : value_(v) {} // NOLINT(google-explicit-constructor): assignment from numbers is the point
+    // NOLINTNEXTLINE(google-explicit-constructor): assignment from numbers is the point
+    constexpr Var(Int v) : value_(v) {}
 
     [[nodiscard]] constexpr bool empty() const { return !value_.has_value(); }
     [[nodiscard]] constexpr Int get() const { return value_.value_or(0); }

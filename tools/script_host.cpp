@@ -192,7 +192,7 @@ void ScriptHost::wait(int ms) {
         }
         for (Control *t : due) {
             // An earlier handler may have closed the timer's screen.
-            if (timerElapsed_.count(t) != 0) {
+            if (timerElapsed_.contains(t)) {
                 if (windows_ != nullptr) {
                     windows_->tick(*t);
                 } else {

@@ -424,7 +424,7 @@ std::vector<Term> readGlossary(const std::string &file, std::string &error) {
         error = "cannot read " + file;
         return {};
     }
-    const auto trim = [](std::string s) {
+    const auto trim = [](const std::string &s) {
         const auto first = s.find_first_not_of(" \t`");
         const auto last = s.find_last_not_of(" \t`");
         return first == std::string::npos ? std::string() : s.substr(first, last - first + 1);

@@ -45,7 +45,7 @@ public:
         // Editors that save "Shift_JIS" on the desktop write its Windows
         // variant; plain Shift_JIS is the fallback where that is missing.
         cd_ = ::iconv_open("UTF-8", "CP932");
-        if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+        if (!ok()) {
             cd_ = ::iconv_open("UTF-8", "SHIFT_JIS");
         }
     }
@@ -56,6 +56,7 @@ public:
     }
     Iconv(const Iconv &) = delete;
     Iconv &operator=(const Iconv &) = delete;
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv_open's failure value
     [[nodiscard]] bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
     [[nodiscard]] iconv_t get() const { return cd_; }
 

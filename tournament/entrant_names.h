@@ -13,7 +13,7 @@ namespace vermona {
 inline constexpr const char *kNameFileName = "name.txt";
 inline constexpr int kNameCount = 8;
 // Eight names fit in far less; the rest of a larger file is never looked at.
-inline constexpr std::size_t kNameFileReadLimit = 64 * 1024;
+inline constexpr std::size_t kNameFileReadLimit = std::size_t{64} * 1024;
 // A name longer than this is cut: it has to fit a row header.
 inline constexpr std::size_t kNameMaxChars = 32;
 
