@@ -48,12 +48,11 @@ void MagicLessonScreen::learn(const MagicSchool &school) {
     changeTo(ids::kMainMenu);
 }
 
-Control &MagicLessonScreen::school(std::string name, Text caption, const MagicSchool &school, int left,
+Control &MagicLessonScreen::school(std::string name, const Text &caption, const MagicSchool &school, int left,
                                    int top, int width, int height) {
-    Control &c =
-        button(std::move(name), std::move(caption), left, top, width, height).onClick([this, &school] {
-            learn(school);
-        });
+    Control &c = button(std::move(name), caption, left, top, width, height).onClick([this, &school] {
+        learn(school);
+    });
     schools_.emplace_back(&c, &school);
     return c;
 }

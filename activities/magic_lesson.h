@@ -33,8 +33,8 @@ protected:
 
     // A school's button: it tells what the school's next level needs, and a
     // click learns it.
-    Control &school(std::string name, Text caption, const MagicSchool &school, int left, int top, int width,
-                    int height);
+    Control &school(std::string name, const Text &caption, const MagicSchool &school, int left, int top,
+                    int width, int height);
     // "戻る": back to the journey screen, nothing spent.
     void back();
 
