@@ -17,26 +17,6 @@ namespace vermona {
 
 namespace {
 
-// The date the menu shows once it has loaded a save: its tick makes an
-// empty month, week or year 1 and carries a fifth week and a thirteenth
-// month over.
-WeekDate menuDate(WeekDate d) {
-    for (Var::Int *part : {&d.month, &d.week, &d.year}) {
-        if (*part == 0) {
-            *part = 1;
-        }
-    }
-    if (d.week >= 5) {
-        d.week = 1;
-        d.month += 1;
-    }
-    if (d.month >= 13) {
-        d.month = 1;
-        d.year += 1;
-    }
-    return d;
-}
-
 Text number(Var::Int value) { return Text::verbatim(std::to_string(value)); }
 
 bool visible(Game &game, std::string_view id) {
@@ -72,8 +52,9 @@ SlotSummary readSlot(int slotNumber) {
     if (out.state == SlotState::Saved) {
         GameState s;
         assignSaveValues(s, loaded.values);
+        // The date the menu shows once it has loaded the save.
+        rollOverWeek(s.year, s.month, s.week);
         out.shown = shownStatus(s);
-        out.shown.date = menuDate(out.shown.date);
         out.element = s.element;
         out.money = s.money;
         out.digest = saveDigest(loaded.values);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/calendar.h"
 #include "data/element.h"
 #include "data/game_screen.h"
 #include "data/growth_record.h"
@@ -76,23 +77,7 @@ public:
         if (s.daysToTournament <= -1) {
             drawTournamentCountdown(game_);
         }
-        if (s.month == 0) {
-            s.month = 1;
-        }
-        if (s.week == 0) {
-            s.week = 1;
-        }
-        if (s.year == 0) {
-            s.year = 1;
-        }
-        if (s.week >= 5) {
-            s.week = 1;
-            s.month += 1;
-        }
-        if (s.month >= 13) {
-            s.month = 1;
-            s.year += 1;
-        }
+        rollOverWeek(s.year, s.month, s.week);
         if (s.fatigue >= 100) {
             s.fatigue = 100;
         }
