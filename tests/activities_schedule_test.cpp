@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The weekly schedule: what each activity changes, the too-tired roll, and
 // how the menu's tick finishes the week.
+#include "activities/activity_table.h"
+#include "data/calendar.h"
 #include "tests/activities_test_support.h"
 #include "tests/game_driver.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace vermona {
 namespace {
@@ -182,6 +185,24 @@ TEST_F(ScheduleTest, AnActivityOnTournamentDayLeadsToANewCountdown) {
     open("Form4");
     click("Form4", "Command2");
     EXPECT_EQ(s.daysToTournament, 15);
+}
+
+// The week's rules at the ends of the numbers an edited save can hold: the
+// calendar's roll-over and the too-tired draw saturate instead of
+// overflowing (the sanitizer build would stop on an overflow).
+TEST(WeekLimits, RollOverAndTooTiredSaturate) {
+    constexpr Var::Int kMax = std::numeric_limits<Var::Int>::max();
+    constexpr Var::Int kMin = std::numeric_limits<Var::Int>::min();
+    struct Case {
+        Var::Int year, month, week, wantYear, wantMonth, wantWeek;
+    };
+    for (const Case &c : {Case{0, 0, 0, 1, 1, 1}, Case{1, 12, 5, 2, 1, 1}, Case{kMax, 12, 5, kMax, 1, 1}}) {
+        Var year = c.year, month = c.month, week = c.week;
+        rollOverWeek(year, month, week);
+        EXPECT_EQ(WeekDate({year, month, week}), WeekDate({c.wantYear, c.wantMonth, c.wantWeek})) << c.year;
+    }
+    EXPECT_FALSE(tooTired(1, kMin));
+    EXPECT_TRUE(tooTired(100, kMax));
 }
 
 } // namespace
